@@ -1,0 +1,16 @@
+// The practice window: builds the form, seeds the problem generator once and
+// wires the two actions. What the actions and the clock do lives with the drill.
+#include "sumgrove.h"
+
+#include <cstdlib>
+#include <ctime>
+
+Sumgrove::Sumgrove(QWidget *parent)
+    : QMainWindow(parent)
+{
+    ui.setupUi(this);
+    ui.lineRet1->setFocus(Qt::OtherFocusReason);
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    connect(ui.actionStart, SIGNAL(triggered()), this, SLOT(OnActionStartClicked()));
+    connect(ui.actionSend, SIGNAL(triggered()), this, SLOT(OnActionSendClicked()));
+}

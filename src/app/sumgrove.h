@@ -1,0 +1,30 @@
+#ifndef SUMGROVE_H
+#define SUMGROVE_H
+
+#include "ui_sumgroveclass.h"
+
+#include <QtWidgets/QMainWindow>
+
+class QTimerEvent;
+
+class Sumgrove : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Sumgrove(QWidget *parent = nullptr);
+
+protected:
+    void timerEvent(QTimerEvent *event) override;
+
+private slots:
+    int OnActionStartClicked();
+    int OnActionSendClicked();
+
+private:
+    Ui_SumgroveClass ui;
+    int m_timerId = 0; // 0 names no timer: the clock is not running
+    int m_wrongCount = 0;
+};
+
+#endif // SUMGROVE_H
