@@ -1,0 +1,54 @@
+// The arithmetic of a practice set, kept apart from the widgets: which problems
+// are dealt from a stream of random draws, what each should come to, whether an
+// answer is right, and what the set scores.
+#ifndef SUMGROVE_ARITHMETIC_H
+#define SUMGROVE_ARITHMETIC_H
+
+#include <QtCore/QString>
+
+#include <functional>
+#include <optional>
+
+namespace drill {
+
+enum class Operation { Add, Subtract, Multiply, Divide };
+
+// A source of non-negative random numbers; the window passes the C runtime's rand().
+using Draw = std::function<int()>;
+
+struct Operands
+{
+    int first;
+    int second;
+};
+
+inline constexpr char resetStyle[] = "background-color:rgb(255,255,255,60)";
+inline constexpr char rightStyle[] = "background-color:rgb(0,255,0)";
+inline constexpr char wrongStyle[] = "background-color:rgb(255,0,0)";
+
+// Index of the operator box item for the next problem: one draw.
+int drawOperatorIndex(const Draw &draw);
+
+// The operation an operator box shows, by its exact text; none for any other text.
+std::optional<Operation> operationOf(const QString &symbol);
+
+// Two draws, chosen so the result is a whole number from 0 to 100. For division the
+// divisor is drawn first, then the quotient, and the dividend is their product.
+Operands drawOperands(Operation operation, const Draw &draw);
+
+// None where 32-bit arithmetic has no answer: division by zero, or overflow.
+std::optional<int> expectedResult(Operation operation, int first, int second);
+
+// A row is right only when its answer box is not empty and reads as the result.
+bool isRight(const QString &answer, std::optional<int> expected);
+
+// The verdict of a row as its boxes read; none when the operator is unknown.
+std::optional<bool> gradeRow(const QString &symbol, const QString &first, const QString &second,
+                             const QString &answer);
+
+// Five points for each of the twenty problems not answered wrongly.
+int score(int wrongCount);
+
+} // namespace drill
+
+#endif // SUMGROVE_ARITHMETIC_H

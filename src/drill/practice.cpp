@@ -1,0 +1,70 @@
+// What the window does with a practice set: the start action deals twenty
+// problems and starts the clock, each tick of the clock adds a second, and the
+// submit action grades every row and stops the clock.
+//
+// One clock timer runs at most. A start stops the running one before it starts
+// its own, and a submit stops it and forgets it, so a repeated start does not
+// leave a timer waking the program for nothing, and a repeated submit does not
+// ask Qt to stop a timer that is already gone.
+#include "sumgrove.h"
+
+#include "arithmetic.h"
+
+#include <QtCore/QTime>
+#include <QtCore/QTimerEvent>
+
+#include <cstdlib>
+
+int Sumgrove::OnActionStartClicked()
+{
+    m_wrongCount = 0;
+    ui.labelScore->setText(QString());
+    for (int i = 1; i <= Ui_SumgroveClass::RowCount; ++i) {
+        const auto row = ui.row(i);
+        row.answer->clear();
+        row.verdict->setStyleSheet(QLatin1String(drill::resetStyle));
+    }
+    ui.timeEdit->setTime(QTime(0, 0, 0, 0));
+    if (m_timerId != 0)
+        killTimer(m_timerId);
+    m_timerId = startTimer(1000, Qt::CoarseTimer);
+
+    for (int i = 1; i <= Ui_SumgroveClass::RowCount; ++i) {
+        const auto row = ui.row(i);
+        row.operatorBox->setCurrentIndex(drill::drawOperatorIndex(std::rand));
+        if (const auto operation = drill::operationOf(row.operatorBox->currentText())) {
+            const drill::Operands operands = drill::drawOperands(*operation, std::rand);
+            row.firstOperand->setText(QString::number(operands.first));
+            row.secondOperand->setText(QString::number(operands.second));
+        }
+    }
+    return 0;
+}
+
+int Sumgrove::OnActionSendClicked()
+{
+    m_wrongCount = 0;
+    for (int i = 1; i <= Ui_SumgroveClass::RowCount; ++i) {
+        const auto row = ui.row(i);
+        const std::optional<bool> right =
+            drill::gradeRow(row.operatorBox->currentText(), row.firstOperand->text(),
+                            row.secondOperand->text(), row.answer->text());
+        if (!right)
+            continue;
+        row.verdict->setStyleSheet(QLatin1String(*right ? drill::rightStyle : drill::wrongStyle));
+        if (!*right)
+            ++m_wrongCount;
+    }
+    ui.labelScore->setText(QString::number(drill::score(m_wrongCount)));
+    if (m_timerId != 0) {
+        killTimer(m_timerId);
+        m_timerId = 0;
+    }
+    return 0;
+}
+
+void Sumgrove::timerEvent(QTimerEvent *event)
+{
+    if (m_timerId != 0 && event->timerId() == m_timerId)
+        ui.timeEdit->setTime(ui.timeEdit->time().addSecs(1));
+}
