@@ -1,0 +1,339 @@
+// The practice form as the pupil meets it: which objects exist and where, what
+// can be typed into, the texts, the menu and tool bar, focus and Tab, the icons.
+#include "arithmetic.h"
+#include "sumgrove.h"
+#include "testing.h"
+
+#include <QtTest/QtTest>
+
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QHBoxLayout>
+#include <QtWidgets/QMenuBar>
+#include <QtWidgets/QTimeEdit>
+#include <QtWidgets/QToolBar>
+
+#include <algorithm>
+#include <memory>
+
+class tst_Form : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void problemRow_data();
+    void problemRow();
+    void rowsFormTwoAlignedColumns();
+    void objectNamesAreUnique();
+    void onlyAnswerBoxesTakeInput();
+    void answerBoxTakesThreeCharacters();
+    void operatorItems();
+    void texts_data();
+    void texts();
+    void menuAndToolBar();
+    void focusStartsInRowOne();
+    void tabWalksAnswerBoxes();
+    void icons();
+    void hiddenBoxStaysHidden();
+    void formKeepsExistingWindowName();
+    void rowAccessorMatchesNamedMembers();
+
+private:
+    std::unique_ptr<Sumgrove> window;
+};
+
+void tst_Form::init()
+{
+    window = std::make_unique<Sumgrove>();
+}
+
+void tst_Form::cleanup()
+{
+    window.reset();
+}
+
+void tst_Form::problemRow_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QString>("equals");
+
+    const struct { int row; const char *container, *layout, *equals; } rows[] = {
+        {1, "layoutWidget1", "horizontalLayout", "label_3"},
+        {2, "layoutWidget", "horizontalLayout_2", "label_4"},
+        {3, "layoutWidget_2", "horizontalLayout_3", "label_6"},
+        {4, "layoutWidget_3", "horizontalLayout_4", "label_8"},
+        {5, "layoutWidget_4", "horizontalLayout_5", "label_10"},
+        {6, "layoutWidget_5", "horizontalLayout_6", "label_12"},
+        {7, "layoutWidget_6", "horizontalLayout_7", "label_14"},
+        {8, "layoutWidget_7", "horizontalLayout_8", "label_16"},
+        {9, "layoutWidget_8", "horizontalLayout_9", "label_18"},
+        {10, "layoutWidget_9", "horizontalLayout_10", "label_20"},
+        {11, "layoutWidget_11", "horizontalLayout_12", "label_24"},
+        {12, "layoutWidget_12", "horizontalLayout_13", "label_26"},
+        {13, "layoutWidget_17", "horizontalLayout_18", "label_36"},
+        {14, "layoutWidget_19", "horizontalLayout_20", "label_40"},
+        {15, "layoutWidget_15", "horizontalLayout_16", "label_32"},
+        {16, "layoutWidget_13", "horizontalLayout_14", "label_28"},
+        {17, "layoutWidget_10", "horizontalLayout_11", "label_22"},
+        {18, "layoutWidget_14", "horizontalLayout_15", "label_30"},
+        {19, "layoutWidget_18", "horizontalLayout_19", "label_38"},
+        {20, "layoutWidget_16", "horizontalLayout_17", "label_34"},
+    };
+    for (const auto &r : rows)
+        QTest::addRow("row %d", r.row) << r.row << r.container << r.layout << r.equals;
+}
+
+// Each row is a container in the central widget whose layout lines up, left to
+// right, the first operand, operator, second operand, "=", answer and verdict.
+void tst_Form::problemRow()
+{
+    QFETCH(int, row);
+    QFETCH(QString, container);
+    QFETCH(QString, layout);
+    QFETCH(QString, equals);
+
+    auto *box = child<QWidget>(window.get(), container);
+    QCOMPARE(box->metaObject()->className(), "QWidget");
+    QCOMPARE(box->parentWidget(), child<QWidget>(window.get(), "centralWidget"));
+    auto *rowLayout = qobject_cast<QHBoxLayout *>(box->layout());
+    QVERIFY(rowLayout);
+    QCOMPARE(rowLayout->objectName(), layout);
+    QCOMPARE(rowLayout->spacing(), 6);
+    QCOMPARE(rowLayout->contentsMargins(), QMargins());
+
+    const RowWidgets w = rowWidgets(window.get(), row);
+    auto *equalsLabel = child<QLabel>(window.get(), equals);
+    const QList<QWidget *> expected = {w.first, w.op, w.second, equalsLabel, w.answer, w.verdict};
+    QCOMPARE(rowLayout->count(), 7);
+    for (int i = 0; i < expected.size(); ++i) {
+        QCOMPARE(rowLayout->itemAt(i)->widget(), expected[i]);
+        QCOMPARE(expected[i]->parentWidget(), box);
+    }
+    QVERIFY(rowLayout->itemAt(6)->spacerItem());
+    QCOMPARE(equalsLabel->text(), QStringLiteral("="));
+    QCOMPARE(w.verdict->frameShape(), QFrame::Box);
+    QCOMPARE(w.verdict->text(), QString());
+}
+
+void tst_Form::rowsFormTwoAlignedColumns()
+{
+    QVector<QRect> rects;
+    for (int i = 1; i <= 20; ++i) {
+        const QRect r = rowWidgets(window.get(), i).answer->parentWidget()->geometry();
+        QCOMPARE(r.size(), QSize(391, 32));
+        QCOMPARE(r.x(), i <= 10 ? 10 : 430);
+        rects << r;
+    }
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(rects[i + 10].y(), rects[i].y()); // side by side
+        if (i > 0)
+            QVERIFY(rects[i].y() > rects[i - 1].y()); // numbered top to bottom
+    }
+    QCOMPARE(rects.first().y(), 70);
+    QCOMPARE(rects[9].y(), 510);
+    for (int i = 0; i < rects.size(); ++i)
+        for (int j = i + 1; j < rects.size(); ++j)
+            QVERIFY2(!rects[i].intersects(rects[j]), qPrintable(QStringLiteral("rows %1 and %2 overlap").arg(i + 1).arg(j + 1)));
+}
+
+void tst_Form::objectNamesAreUnique()
+{
+    QStringList names;
+    for (QObject *o : window->findChildren<QObject *>()) {
+        const QString name = o->objectName();
+        // Qt names some of its own helpers ("qt_…", "_layout").
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !name.startsWith(QLatin1Char('_')))
+            names << name;
+    }
+    QCOMPARE(names.size(), 2 + 1 + 1 + 20 * 8 + 9 + 3);
+    names.sort();
+    QVERIFY(std::adjacent_find(names.cbegin(), names.cend()) == names.cend());
+    QCOMPARE(window->objectName(), QStringLiteral("SumgroveClass"));
+}
+
+void tst_Form::onlyAnswerBoxesTakeInput()
+{
+    QSet<QWidget *> answers;
+    for (int i = 1; i <= 20; ++i) {
+        const RowWidgets w = rowWidgets(window.get(), i);
+        QVERIFY(!w.first->isEnabled());
+        QVERIFY(!w.op->isEnabled());
+        QVERIFY(!w.second->isEnabled());
+        QVERIFY(!w.answer->isReadOnly());
+        answers << w.answer;
+    }
+    QVERIFY(!child<QTimeEdit>(window.get(), "timeEdit")->isEnabled());
+    QSet<QWidget *> typeable;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        // Operator lists live in pop-ups of their own and never open: skip other windows.
+        if (w->window() == window.get() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+            typeable << w;
+    }
+    QCOMPARE(typeable, answers);
+}
+
+void tst_Form::answerBoxTakesThreeCharacters()
+{
+    QLineEdit *answer = rowWidgets(window.get(), 5).answer;
+    QTest::keyClicks(answer, QStringLiteral("1234"));
+    QCOMPARE(answer->text(), QStringLiteral("123"));
+    answer->clear();
+    QTest::keyClicks(answer, QStringLiteral("a -"));
+    QCOMPARE(answer->text(), QStringLiteral("a -"));
+    answer->clear();
+    answer->insert(QStringLiteral("98765")); // as a paste does
+    QCOMPARE(answer->text(), QStringLiteral("987"));
+}
+
+void tst_Form::operatorItems()
+{
+    const QStringList symbols = {QStringLiteral("+"), QStringLiteral("-"), QString(QChar(0x00D7)),
+                                 QString(QChar(0x00F7))};
+    for (int i = 1; i <= 20; ++i) {
+        QComboBox *op = rowWidgets(window.get(), i).op;
+        QCOMPARE(op->count(), 4);
+        for (int k = 0; k < 4; ++k) {
+            QCOMPARE(op->itemText(k), symbols[k]);
+            QCOMPARE(drill::operationOf(op->itemText(k)), std::optional(drill::Operation(k)));
+        }
+        QCOMPARE(op->currentText(), QStringLiteral("+"));
+        QVERIFY(!op->isEditable());
+    }
+}
+
+void tst_Form::texts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    const char *const texts[][2] = {
+        {"actionStart", "开始练习"},
+        {"actionSend", "提交答案"},
+        {"label", "数学随机习题练习"},
+        {"label1_2", "正确"},
+        {"label2_2", "错误"},
+        {"label1_3", ""},
+        {"label1_4", "计时"},
+        {"label_2", "得分"},
+        {"labelScore", ""},
+        {"label_5", "每天20道"},
+        {"labelScore_2", "每题5分，共20题，合计100分"},
+        {"menu", "系统"},
+    };
+    for (const auto &t : texts)
+        QTest::newRow(t[0]) << QString::fromLatin1(t[0]) << QString::fromUtf8(t[1]);
+}
+
+void tst_Form::texts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QObject *object = child<QObject>(window.get(), name);
+    const char *property = qobject_cast<QMenu *>(object) ? "title" : "text";
+    QCOMPARE(object->property(property).toString(), text);
+}
+
+void tst_Form::menuAndToolBar()
+{
+    QCOMPARE(window->windowTitle(), QString::fromUtf8("数学练习题    By: 砚田学社 - quillmarsh 编写"));
+    QCOMPARE(child<QLabel>(window.get(), "labelScore_2")->text().count(QChar(0xFF0C)), 2);
+    auto *clock = child<QTimeEdit>(window.get(), "timeEdit");
+    QCOMPARE(clock->displayFormat(), QStringLiteral("HH:mm:ss"));
+    QCOMPARE(clock->text(), QStringLiteral("00:00:00"));
+
+    auto *start = child<QAction>(window.get(), "actionStart");
+    auto *send = child<QAction>(window.get(), "actionSend");
+    auto *menu = child<QMenu>(window.get(), "menu");
+    QCOMPARE(window->menuBar(), child<QMenuBar>(window.get(), "menuBar"));
+    QCOMPARE(window->menuBar()->actions(), QList<QAction *>{menu->menuAction()});
+    QCOMPARE(menu->actions(), (QList<QAction *>{start, send}));
+
+    auto *bar = child<QToolBar>(window.get(), "mainToolBar");
+    QCOMPARE(window->toolBarArea(bar), Qt::LeftToolBarArea);
+    QVERIFY(!bar->isMovable());
+    QCOMPARE(bar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    const QList<QAction *> items = bar->actions();
+    QCOMPARE(items.size(), 3);
+    QCOMPARE(items[0], start);
+    QVERIFY(items[1]->isSeparator());
+    QCOMPARE(items[2], send);
+}
+
+void tst_Form::focusStartsInRowOne()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QCOMPARE(QApplication::focusWidget(), rowWidgets(window.get(), 1).answer);
+}
+
+void tst_Form::tabWalksAnswerBoxes()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QList<int> forward;
+    for (int step = 0; step < 21; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QString name = QApplication::focusWidget()->objectName();
+        QVERIFY2(name.startsWith(QLatin1String("lineRet")), qPrintable(name));
+        forward << name.mid(7).toInt();
+    }
+    const QList<int> cycle(std::begin(tabCycle), std::end(tabCycle));
+    QCOMPARE(forward, cycle + QList<int>{2});
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), rowWidgets(window.get(), 1).answer);
+}
+
+void tst_Form::icons()
+{
+    for (const char *path : {":/Sumgrove/Resources/practice.png", ":/Sumgrove/Resources/sendMessage.png"}) {
+        const QImage image(QString::fromLatin1(path));
+        QVERIFY2(!image.isNull(), path);
+        QCOMPARE(image.size(), QSize(32, 32));
+        QVERIFY(image.hasAlphaChannel());
+    }
+    for (const char *name : {"actionStart", "actionSend"})
+        QVERIFY(!child<QAction>(window.get(), name)->icon().isNull());
+}
+
+void tst_Form::hiddenBoxStaysHidden()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(child<QLabel>(window.get(), "label1_3")->visibleRegion().isEmpty());
+}
+
+void tst_Form::formKeepsExistingWindowName()
+{
+    QMainWindow named;
+    named.setObjectName(QStringLiteral("mine"));
+    Ui_SumgroveClass form;
+    form.setupUi(&named);
+    QCOMPARE(named.objectName(), QStringLiteral("mine"));
+    QCOMPARE(named.size(), QSize(907, 600));
+}
+
+void tst_Form::rowAccessorMatchesNamedMembers()
+{
+    QMainWindow host;
+    Ui_SumgroveClass form;
+    form.setupUi(&host);
+    QCOMPARE(form.row(7).answer, form.lineRet7);
+    QCOMPARE(form.row(1).verdict, form.label1);
+    QCOMPARE(form.row(20).firstOperand, form.input20_1);
+    for (int i = 1; i <= Ui_SumgroveClass::RowCount; ++i) {
+        const auto row = form.row(i);
+        const RowWidgets w = rowWidgets(&host, i);
+        QCOMPARE(row.firstOperand, w.first);
+        QCOMPARE(row.operatorBox, w.op);
+        QCOMPARE(row.secondOperand, w.second);
+        QCOMPARE(row.answer, w.answer);
+        QCOMPARE(row.verdict, w.verdict);
+    }
+}
+
+QTEST_MAIN(tst_Form)
+#include "tst_form.moc"
