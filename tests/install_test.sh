@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and validates what a desktop needs:
+#   install_test.sh BUILD-DIR
+set -euo pipefail
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+id=org.sumgrove.Sumgrove
+[ -x "$prefix/bin/sumgrove" ] || fail "bin/sumgrove missing"
+
+desktop=$prefix/share/applications/$id.desktop
+desktop-file-validate "$desktop" || fail "desktop entry does not validate"
+grep -qx 'Name\[zh_CN\]=数学练习题' "$desktop" || fail "no Chinese name"
+grep -qx 'Categories=Education;Math;' "$desktop" || fail "categories"
+grep -qx "Icon=$id" "$desktop" || fail "icon name"
+
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo does not validate"
+
+for size in 48 256; do
+    icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
+    [ "$(identify -format '%wx%h %[channels]' "$icon")" = "${size}x${size} srgba" ] \
+        || fail "$icon: $(identify -format '%wx%h %[channels]' "$icon")"
+done
+echo "1 passed, 0 failed"

@@ -1,0 +1,23 @@
+# Shared by the tests of the real program in Xvfb: start it, find its window by
+# its exact title, close it as a window manager would and check how it ended.
+# Needs $xclose (the helper that sends WM_DELETE_WINDOW).
+title='数学练习题    By: 砚田学社 - quillmarsh 编写'
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start_window() { # command... ; sets pid, wid, X, Y, WIDTH, HEIGHT
+    "$@" & pid=$!
+    wid=$(timeout 15 xdotool search --sync --onlyvisible --name "^${title}\$" | head -1)
+    [ -n "$wid" ] || fail "no window titled '$title'"
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    echo "window $wid: ${WIDTH}x${HEIGHT} at $X,$Y"
+}
+
+close_window() {
+    "$xclose" "$wid"
+    timeout 10 tail --pid="$pid" -f /dev/null || fail "still running after close"
+    local status=0
+    wait "$pid" || status=$?
+    [ "$status" -eq 0 ] || fail "exit status $status"
+}

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Remakes docs/screenshot.png: the real window in Xvfb a few seconds into a set.
+#   tools/screenshot.sh [BUILD-DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+exec xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
+    '"$build"'/sumgrove & pid=$!
+    wid=$(timeout 15 xdotool search --sync --onlyvisible --name "^数学练习题" | head -1)
+    sleep 0.5
+    xdotool mousemove --window "$wid" 40 50 click 1
+    sleep 3.2
+    import -window "$wid" docs/screenshot.png
+    kill "$pid"'
