@@ -52,6 +52,8 @@ private slots:
     void gradeAndScore();
     void regradeAfterCorrection();
     void submitBeforeStart();
+    void newSetLeavesNothingToUndo();
+    void anyTypedTextGradesAsItReads();
     void wholeSessionIsQuiet();
 
 private:
@@ -253,6 +255,47 @@ void tst_Practice::submitBeforeStart()
     for (int i = 1; i <= 20; ++i)
         QCOMPARE(rowWidgets(window.get(), i).verdict->styleSheet(), (i == 4 || i == 9) ? green : red);
     QCOMPARE(clock(), QStringLiteral("00:00:00"));
+}
+
+void tst_Practice::newSetLeavesNothingToUndo()
+{
+    start();
+    QLineEdit *answer = rowWidgets(window.get(), 6).answer;
+    QTest::keyClicks(answer, QStringLiteral("42"));
+    start();
+    QVERIFY(!answer->isUndoAvailable());
+    QTest::keyClick(answer, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(answer->text(), QString());
+}
+
+// Thousands of answers of up to three characters from a wide alphabet: a row is
+// right exactly when its box is not empty and reads, as toInt() reads it, as the
+// result worked out here from the operands shown.
+void tst_Practice::anyTypedTextGradesAsItReads()
+{
+    const QString alphabet = QStringLiteral("0123456789+- \tax") + QString::fromUtf8("中题０９−")
+        + QChar(0xD83D) + QChar(0xDE00); // the two halves of an emoji, also alone
+    QRandomGenerator random(1207);
+    for (int set = 0; set < 150; ++set) {
+        start();
+        for (int i = 1; i <= 20; ++i) {
+            QString text;
+            for (int n = random.bounded(4); n > 0; --n)
+                text += alphabet.at(random.bounded(alphabet.size()));
+            rowWidgets(window.get(), i).answer->insert(text);
+        }
+        submit();
+        for (int i = 1; i <= 20; ++i) {
+            const RowWidgets w = rowWidgets(window.get(), i);
+            const int x = w.first->text().toInt();
+            const int y = w.second->text().toInt();
+            const int op = w.op->currentIndex();
+            const int expected = op == 0 ? x + y : op == 1 ? x - y : op == 2 ? x * y : x / y;
+            const QString typed = w.answer->text();
+            const bool right = !typed.isEmpty() && typed.toInt() == expected;
+            QVERIFY2(w.verdict->styleSheet() == (right ? green : red), qPrintable(typed));
+        }
+    }
 }
 
 // Qt reports the reset style's four-value rgb() as a parse notice; nothing else may appear.

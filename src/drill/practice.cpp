@@ -6,6 +6,10 @@
 // its own, and a submit stops it and forgets it, so a repeated start does not
 // leave a timer waking the program for nothing, and a repeated submit does not
 // ask Qt to stop a timer that is already gone.
+//
+// A new set empties the answer boxes with setText(), not clear(): clear() is an
+// edit the box can undo, so every set would grow each box's undo history and
+// Ctrl+Z would bring back the previous set's answers.
 #include "sumgrove.h"
 
 #include "arithmetic.h"
@@ -21,7 +25,7 @@ int Sumgrove::OnActionStartClicked()
     ui.labelScore->setText(QString());
     for (int i = 1; i <= Ui_SumgroveClass::RowCount; ++i) {
         const auto row = ui.row(i);
-        row.answer->clear();
+        row.answer->setText(QString()); // unlike clear(), also drops the undo history
         row.verdict->setStyleSheet(QLatin1String(drill::resetStyle));
     }
     ui.timeEdit->setTime(QTime(0, 0, 0, 0));
