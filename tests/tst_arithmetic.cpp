@@ -11,8 +11,7 @@ using namespace drill;
 
 namespace {
 
-const QStringList symbols = {QStringLiteral("+"), QStringLiteral("-"), QString(QChar(0x00D7)),
-                             QString(QChar(0x00F7))};
+const char *const symbols[] = {"+", "-", "×", "÷"};
 
 // Replays a fixed list of draws and counts how many were taken.
 struct Script
@@ -34,7 +33,7 @@ struct Dealt
 // One row dealt as the window deals it: operator index, then operands for the symbol shown.
 Dealt dealRow(const Draw &draw)
 {
-    const Operation operation = *operationOf(symbols.at(drawOperatorIndex(draw)));
+    const Operation operation = *operationOf(QString::fromUtf8(symbols[drawOperatorIndex(draw)]));
     return {operation, drawOperands(operation, draw)};
 }
 

@@ -143,7 +143,8 @@ void tst_Form::rowsFormTwoAlignedColumns()
 void tst_Form::objectNamesAreUnique()
 {
     QStringList names;
-    for (QObject *o : window->findChildren<QObject *>()) {
+    const QList<QObject *> objects = window->findChildren<QObject *>();
+    for (QObject *o : objects) {
         const QString name = o->objectName();
         // Qt names some of its own helpers ("qt_…", "_layout").
         if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !name.startsWith(QLatin1Char('_')))
@@ -168,7 +169,8 @@ void tst_Form::onlyAnswerBoxesTakeInput()
     }
     QVERIFY(!child<QTimeEdit>(window.get(), "timeEdit")->isEnabled());
     QSet<QWidget *> typeable;
-    for (QWidget *w : window->findChildren<QWidget *>()) {
+    const QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    for (QWidget *w : widgets) {
         // Operator lists live in pop-ups of their own and never open: skip other windows.
         if (w->window() == window.get() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
             typeable << w;
@@ -278,7 +280,7 @@ void tst_Form::tabWalksAnswerBoxes()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         const QString name = QApplication::focusWidget()->objectName();
         QVERIFY2(name.startsWith(QLatin1String("lineRet")), qPrintable(name));
-        forward << name.mid(7).toInt();
+        forward << name.midRef(7).toInt();
     }
     const QList<int> cycle(std::begin(tabCycle), std::end(tabCycle));
     QCOMPARE(forward, cycle + QList<int>{2});

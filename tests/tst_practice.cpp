@@ -25,10 +25,15 @@ int resultOf(const RowWidgets &w)
                                   w.second->text().toInt());
 }
 
-QStringList messages;
+QStringList &messages()
+{
+    static QStringList logged;
+    return logged;
+}
+
 void recordMessage(QtMsgType, const QMessageLogContext &, const QString &message)
 {
-    messages << message;
+    messages() << message;
 }
 
 } // namespace
@@ -164,7 +169,7 @@ void tst_Practice::clockTicks()
     QFETCH(int, ticks);
     QFETCH(QString, shows);
     start();
-    const int id = timers().first().timerId;
+    const int id = timers().constFirst().timerId;
     child<QTimeEdit>(window.get(), "timeEdit")->setTime(from);
     for (int i = 0; i < ticks; ++i) {
         QTimerEvent tick(id);
@@ -184,7 +189,7 @@ void tst_Practice::clockCountsOncePerSecond()
 void tst_Practice::clockIgnoresForeignAndStoppedTimers()
 {
     start();
-    const int id = timers().first().timerId;
+    const int id = timers().constFirst().timerId;
     for (int foreign : {id + 1, id - 1, 0}) {
         QTimerEvent tick(foreign);
         QCoreApplication::sendEvent(window.get(), &tick);
@@ -303,7 +308,7 @@ void tst_Practice::wholeSessionIsQuiet()
 {
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    messages.clear();
+    messages().clear();
     const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
     start();
     for (int i = 1; i <= 20; ++i) {
@@ -318,8 +323,8 @@ void tst_Practice::wholeSessionIsQuiet()
     qInstallMessageHandler(previous);
     QCOMPARE(score(), QString());
 
-    QVERIFY(!messages.isEmpty()); // the handler did see the notices
-    for (const QString &message : qAsConst(messages))
+    QVERIFY(!messages().isEmpty()); // the handler did see the notices
+    for (const QString &message : qAsConst(messages()))
         QVERIFY2(message.contains(QLatin1String("alpha")), qPrintable(message));
 }
 

@@ -81,7 +81,7 @@ void tst_Soak::manySets()
     const long growth = residentBytes() - residentAt100;
     QTextStream(stdout) << "resident growth from set 100 to set " << sets << ": " << growth << " bytes\n";
     if (!sanitized())
-        QVERIFY2(growth < 1024 * 1024, qPrintable(QString::number(growth)));
+        QVERIFY2(growth < 1024L * 1024, qPrintable(QString::number(growth)));
 }
 
 QTEST_MAIN(tst_Soak)

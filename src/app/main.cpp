@@ -1,3 +1,4 @@
+#include "fonts.h"
 #include "placement.h"
 #include "sumgrove.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
 
     QApplication app(argc, argv);
+    substituteFormFonts();
     Sumgrove window;
     window.show();
     window.move(startPosition(QGuiApplication::primaryScreen()->virtualSize(), window.size()));

@@ -63,6 +63,8 @@ public:
     QAction *actionSend;
     QWidget *centralWidget;
     QLabel *label;
+    // The macro's arguments are member names, which cannot be parenthesised.
+    // NOLINTBEGIN(bugprone-macro-parentheses)
 #define SUMGROVE_DECLARE_ROW(n, container, layout, equals, x, y) \
     QWidget *container;                                          \
     QHBoxLayout *layout;                                         \
@@ -75,6 +77,7 @@ public:
     QSpacerItem *spacer##n;
     SUMGROVE_PROBLEM_ROWS(SUMGROVE_DECLARE_ROW)
 #undef SUMGROVE_DECLARE_ROW
+    // NOLINTEND(bugprone-macro-parentheses)
     QLabel *label1_2;
     QLabel *label2_2;
     QLabel *label1_3;

@@ -1,0 +1,55 @@
+// Yardsticks for start-up: opens one window the way main() does.
+//   yardstick practice|empty|label [quit]
+// "practice" is the practice window, "empty" a bare main window of the same
+// size, "label" the same with one line of Chinese text, to tell the cost of
+// having text at all from the cost of the form. With "quit" it exits as soon as
+// the first frame is painted, so that callgrind can count what start-up costs:
+//   valgrind --tool=callgrind yardstick practice quit
+#include "fonts.h"
+#include "placement.h"
+#include "sumgrove.h"
+
+#include <QtCore/QTimer>
+#include <QtGui/QScreen>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QLabel>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+class FirstPaint : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return false;
+    }
+};
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const char *kind = argc > 1 ? argv[1] : "practice";
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QApplication app(argc, argv);
+    std::unique_ptr<QMainWindow> window;
+    if (std::strcmp(kind, "practice") == 0) {
+        substituteFormFonts();
+        window = std::make_unique<Sumgrove>();
+    } else {
+        window = std::make_unique<QMainWindow>();
+        window->resize(907, 600);
+        if (std::strcmp(kind, "label") == 0)
+            (new QLabel(QString::fromUtf8("数学随机习题练习"), window.get()))->setGeometry(310, 10, 211, 41);
+    }
+    FirstPaint filter;
+    if (argc > 2 && std::strcmp(argv[2], "quit") == 0)
+        window->installEventFilter(&filter);
+    window->show();
+    window->move(startPosition(QGuiApplication::primaryScreen()->virtualSize(), window->size()));
+    return app.exec();
+}
