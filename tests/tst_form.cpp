@@ -25,6 +25,8 @@ private slots:
 
     void problemRow_data();
     void problemRow();
+    void otherObjects_data();
+    void otherObjects();
     void rowsFormTwoAlignedColumns();
     void objectNamesAreUnique();
     void onlyAnswerBoxesTakeInput();
@@ -117,6 +119,44 @@ void tst_Form::problemRow()
     QCOMPARE(equalsLabel->text(), QStringLiteral("="));
     QCOMPARE(w.verdict->frameShape(), QFrame::Box);
     QCOMPARE(w.verdict->text(), QString());
+    QCOMPARE(w.answer->accessibleName(), QString::fromUtf8("第%1题").arg(row));
+}
+
+void tst_Form::otherObjects_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("parent");
+    const char *const objects[][3] = {
+        {"actionStart", "QAction", "SumgroveClass"},
+        {"actionSend", "QAction", "SumgroveClass"},
+        {"centralWidget", "QWidget", "SumgroveClass"},
+        {"label", "QLabel", "centralWidget"},
+        {"label1_2", "QLabel", "centralWidget"},
+        {"label2_2", "QLabel", "centralWidget"},
+        {"label1_3", "QLabel", "centralWidget"},
+        {"label1_4", "QLabel", "centralWidget"},
+        {"timeEdit", "QTimeEdit", "centralWidget"},
+        {"label_2", "QLabel", "centralWidget"},
+        {"labelScore", "QLabel", "centralWidget"},
+        {"label_5", "QLabel", "centralWidget"},
+        {"labelScore_2", "QLabel", "centralWidget"},
+        {"menuBar", "QMenuBar", "SumgroveClass"},
+        {"menu", "QMenu", "menuBar"},
+        {"mainToolBar", "QToolBar", "SumgroveClass"},
+    };
+    for (const auto &o : objects)
+        QTest::newRow(o[0]) << QString::fromLatin1(o[0]) << QString::fromLatin1(o[1]) << QString::fromLatin1(o[2]);
+}
+
+void tst_Form::otherObjects()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(QString, parent);
+    QObject *object = child<QObject>(window.get(), name);
+    QCOMPARE(QString::fromLatin1(object->metaObject()->className()), className);
+    QCOMPARE(object->parent()->objectName(), parent);
 }
 
 void tst_Form::rowsFormTwoAlignedColumns()
