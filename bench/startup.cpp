@@ -9,7 +9,8 @@
 // what the screen showed there before the program started; peak memory is the
 // child's maximum resident set size, as wait4() reports it once the window has
 // been closed with WM_DELETE_WINDOW.
-#include <X11/Xlib.h>
+#include "wmdelete.h"
+
 #include <X11/Xutil.h>
 
 #include <sys/resource.h>
@@ -48,19 +49,6 @@ std::vector<unsigned long> grab(Display *display, const Strip &strip)
         pixels[i] = XGetPixel(image, 0, i);
     XDestroyImage(image);
     return pixels;
-}
-
-void requestClose(Display *display, Window window)
-{
-    XEvent event = {};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XFlush(display);
 }
 
 Run runOnce(Display *display, const std::string &command, const Strip &strip)

@@ -5,12 +5,10 @@
 // having text at all from the cost of the form. With "quit" it exits as soon as
 // the first frame is painted, so that callgrind can count what start-up costs:
 //   valgrind --tool=callgrind yardstick practice quit
-#include "fonts.h"
-#include "placement.h"
+#include "startup.h"
 #include "sumgrove.h"
 
 #include <QtCore/QTimer>
-#include <QtGui/QScreen>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
 
@@ -33,8 +31,7 @@ public:
 int main(int argc, char *argv[])
 {
     const char *kind = argc > 1 ? argv[1] : "practice";
-    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    enableHighDpiScaling();
     QApplication app(argc, argv);
     std::unique_ptr<QMainWindow> window;
     if (std::strcmp(kind, "practice") == 0) {
@@ -49,7 +46,6 @@ int main(int argc, char *argv[])
     FirstPaint filter;
     if (argc > 2 && std::strcmp(argv[2], "quit") == 0)
         window->installEventFilter(&filter);
-    window->show();
-    window->move(startPosition(QGuiApplication::primaryScreen()->virtualSize(), window->size()));
+    showAtStartPosition(*window);
     return app.exec();
 }

@@ -1,7 +1,7 @@
-// Asks an X window to close as a window manager's close button would, by sending
-// it WM_DELETE_WINDOW: the end-to-end test runs without a window manager.
+// Closes an X window as a window manager would: the end-to-end tests run
+// without one.
 //   xclose WINDOW-ID
-#include <X11/Xlib.h>
+#include "wmdelete.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,15 +17,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "xclose: cannot open display\n");
         return 1;
     }
-    const Window window = std::strtoul(argv[1], nullptr, 0);
-    XEvent event = {};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    const Status sent = XSendEvent(display, window, False, NoEventMask, &event);
+    const Status sent = requestClose(display, std::strtoul(argv[1], nullptr, 0));
     XCloseDisplay(display);
     return sent ? 0 : 1;
 }

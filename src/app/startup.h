@@ -1,0 +1,21 @@
+#ifndef SUMGROVE_STARTUP_H
+#define SUMGROVE_STARTUP_H
+
+class QMainWindow;
+
+// Before the application object exists: scale the fixed-pixel form on
+// high-density screens instead of letting it shrink. Qt rounds the screen's
+// factor to a whole number (150 % draws at 200 %, 110 % at 100 %), which keeps
+// the form's lines crisp and leaves it untouched on ordinary screens.
+void enableHighDpiScaling();
+
+// The form asks for two Chinese faces by name that only Windows ships. Where
+// they are missing, stand in the CJK faces that Linux distributions ship, so
+// the captions keep a Chinese face and Qt need not search every family.
+void substituteFormFonts();
+
+// Shows the window, then moves it to where startPosition() puts it on the
+// desktop, using the sizes of the shown window.
+void showAtStartPosition(QMainWindow &window);
+
+#endif // SUMGROVE_STARTUP_H
