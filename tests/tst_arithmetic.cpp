@@ -1,5 +1,5 @@
 // The arithmetic without widgets: dealing from scripted and real random draws,
-// expected results, verdicts and the score.
+// expected results and verdicts. The score is tested through the window.
 #include "arithmetic.h"
 
 #include <QtTest/QtTest>
@@ -54,7 +54,6 @@ private slots:
     void expectedResultNeverOverflows();
     void grade_data();
     void grade();
-    void score();
 };
 
 void tst_Arithmetic::scriptedDeal_data()
@@ -194,13 +193,6 @@ void tst_Arithmetic::grade()
     QFETCH(int, verdict);
     const std::optional<bool> result = gradeRow(symbol, first, second, answer);
     QCOMPARE(result ? int(*result) : -1, verdict);
-}
-
-void tst_Arithmetic::score()
-{
-    QCOMPARE(drill::score(0), 100);
-    QCOMPARE(drill::score(3), 85);
-    QCOMPARE(drill::score(20), 0);
 }
 
 QTEST_APPLESS_MAIN(tst_Arithmetic)
