@@ -58,6 +58,7 @@ Run runOnce(Display *display, const std::string &command, const Strip &strip)
     for (std::string word; split >> word;)
         words.push_back(word);
     std::vector<char *> argv;
+    argv.reserve(words.size() + 1);
     for (std::string &word : words)
         argv.push_back(word.data());
     argv.push_back(nullptr);
@@ -149,6 +150,6 @@ int main(int argc, char *argv[])
     std::printf("pairs: %d\n", pairs);
     std::printf("%-12s first frame %7.1f ms   peak RSS %7ld KB   (%s)\n", "program", t0, m0, argv[1]);
     std::printf("%-12s first frame %7.1f ms   peak RSS %7ld KB   (%s)\n", "baseline", t1, m1, argv[2]);
-    std::printf("ratio        first frame %7.3f      peak RSS %7.3f\n", t0 / t1, double(m0) / m1);
+    std::printf("ratio        first frame %7.3f      peak RSS %7.3f\n", t0 / t1, double(m0) / double(m1));
     return 0;
 }

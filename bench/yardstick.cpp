@@ -40,8 +40,10 @@ int main(int argc, char *argv[])
     } else {
         window = std::make_unique<QMainWindow>();
         window->resize(907, 600);
-        if (std::strcmp(kind, "label") == 0)
-            (new QLabel(QString::fromUtf8("数学随机习题练习"), window.get()))->setGeometry(310, 10, 211, 41);
+        if (std::strcmp(kind, "label") == 0) {
+            auto *label = new QLabel(QString::fromUtf8("数学随机习题练习"), window.get());
+            label->setGeometry(310, 10, 211, 41);
+        }
     }
     FirstPaint filter;
     if (argc > 2 && std::strcmp(argv[2], "quit") == 0)
