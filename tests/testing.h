@@ -41,7 +41,4 @@ inline RowWidgets rowWidgets(QObject *window, int i)
             child<QLabel>(window, QStringLiteral("label%1").arg(i))};
 }
 
-// The order in which Tab visits the answer boxes, starting after row 1.
-inline constexpr int tabCycle[] = {2, 4, 5, 6, 7, 8, 9, 10, 3, 17, 11, 12, 16, 18, 15, 20, 13, 19, 14, 1};
-
 #endif // SUMGROVE_TESTING_H

@@ -5,10 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 exec xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
-    '"$build"'/sumgrove & pid=$!
-    wid=$(timeout 15 xdotool search --sync --onlyvisible --name "^数学练习题" | head -1)
-    sleep 0.5
-    xdotool mousemove --window "$wid" 40 50 click 1
+    . tests/xwindow.sh
+    start_window "$1/sumgrove"
+    xdotool mousemove --window "$wid" 40 50 click 1     # 开始练习
     sleep 3.2
     import -window "$wid" docs/screenshot.png
-    kill "$pid"'
+    kill "$pid"' _ "$build"

@@ -22,6 +22,8 @@ private slots:
     int OnActionSendClicked();
 
 private:
+    void stopClock();
+
     Ui_SumgroveClass ui;
     int m_timerId = 0; // 0 names no timer: the clock is not running
     int m_wrongCount = 0;

@@ -29,8 +29,7 @@ int Sumgrove::OnActionStartClicked()
         row.verdict->setStyleSheet(QLatin1String(drill::resetStyle));
     }
     ui.timeEdit->setTime(QTime(0, 0, 0, 0));
-    if (m_timerId != 0)
-        killTimer(m_timerId);
+    stopClock();
     m_timerId = startTimer(1000, Qt::CoarseTimer);
 
     for (int i = 1; i <= Ui_SumgroveClass::RowCount; ++i) {
@@ -60,11 +59,16 @@ int Sumgrove::OnActionSendClicked()
             ++m_wrongCount;
     }
     ui.labelScore->setText(QString::number(drill::score(m_wrongCount)));
+    stopClock();
+    return 0;
+}
+
+void Sumgrove::stopClock()
+{
     if (m_timerId != 0) {
         killTimer(m_timerId);
         m_timerId = 0;
     }
-    return 0;
 }
 
 void Sumgrove::timerEvent(QTimerEvent *event)
