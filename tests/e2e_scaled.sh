@@ -2,17 +2,26 @@
 # On a high-density screen the fixed form scales instead of shrinking:
 #   e2e_scaled.sh SUMGROVE XCLOSE OUTDIR NAME "WxH at X,Y" [VAR=VALUE...]
 # run inside xvfb-run. X sees device pixels: the 907 x 600 form times the
-# screen's factor, placed on the logical desktop that factor leaves.
+# screen's factor, placed on the logical desktop that factor leaves. With
+# XFT_DPI set, the screen's density is also published as the Xft.dpi resource,
+# as desktops do; Qt 6 reads it only from there. The X server must then run
+# with -noreset, or the resource is gone when xrdb disconnects. With SAME_AS
+# set, the screenshot must equal that earlier one to the pixel.
 set -euo pipefail
 exe=$1 xclose=$2 out=$3 name=$4 expected=$5
 shift 5
 mkdir -p "$out"
 . "$(dirname "$0")/xwindow.sh"
+[ -z "${XFT_DPI:-}" ] || echo "Xft.dpi: $XFT_DPI" | xrdb -merge
 
 start_window env "$@" "$exe"
 [ "${WIDTH}x${HEIGHT} at $X,$Y" = "$expected" ] || fail "window is ${WIDTH}x${HEIGHT} at $X,$Y"
 import -window "$wid" "$out/$name.png"
 size=$(identify -format '%wx%h' "$out/$name.png")
 [ "$size" = "${expected%% *}" ] || fail "screenshot is $size"
+if [ -n "${SAME_AS:-}" ]; then
+    differ=$(compare -metric AE "$out/$name.png" "$out/$SAME_AS.png" null: 2>&1) || true
+    [ "$differ" = 0 ] || fail "$differ pixels differ from $SAME_AS.png"
+fi
 close_window
 echo "1 passed, 0 failed"

@@ -7,16 +7,28 @@ build=$(realpath "$1")
 xclose=$build/tests/xclose
 . "$(dirname "$0")/xwindow.sh"
 
+qt=$(sed -n 's/^QT_MAJOR_VERSION:STRING=//p' "$build/CMakeCache.txt")
+case "$qt" in
+5) package=sumgrove qt_libs=(libqt5widgets5 libqt5gui5 libqt5core5a) wayland=qtwayland5 ;;
+6) package=sumgrove-qt6 qt_libs=(libqt6widgets6 libqt6gui6 libqt6core6) wayland=qt6-wayland ;;
+*) fail "no Qt version in $build/CMakeCache.txt" ;;
+esac
+
+rm -f "$build"/*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
-deb=$(ls "$build"/sumgrove_*.deb)
+deb=$(ls "$build"/*.deb)
+[ "$(basename "$deb")" = "${package}_$(dpkg-deb -f "$deb" Version)_$(dpkg --print-architecture).deb" ] \
+    || fail "file name $(basename "$deb")"
+[ "$(dpkg-deb -f "$deb" Package)" = "$package" ] || fail "package name"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt5widgets5 libqt5gui5 libqt5core5a libstdc++6 'fonts-wqy-microhei | fonts-noto-cjk'; do
+for needed in "${qt_libs[@]}" libstdc++6 'fonts-wqy-microhei | fonts-noto-cjk'; do
     [[ $depends == *"$needed"* ]] || fail "package does not depend on $needed"
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = "$wayland" ] || fail "does not recommend $wayland"
 
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q --reinstall "$deb" >/dev/null
-trap 'DEBIAN_FRONTEND=noninteractive apt-get remove -y -q sumgrove >/dev/null' EXIT
+trap 'DEBIAN_FRONTEND=noninteractive apt-get remove -y -q "$package" >/dev/null; xwindow_cleanup' EXIT
 for f in /usr/bin/sumgrove /usr/share/applications/org.sumgrove.Sumgrove.desktop \
          /usr/share/metainfo/org.sumgrove.Sumgrove.metainfo.xml \
          /usr/share/icons/hicolor/48x48/apps/org.sumgrove.Sumgrove.png; do
@@ -24,6 +36,6 @@ for f in /usr/bin/sumgrove /usr/share/applications/org.sumgrove.Sumgrove.desktop
 done
 
 export xclose
-xvfb-run -a -s "-screen 0 1920x1080x24" \
+xvfb-run -a -s "-screen 0 1920x1080x24 -dpi 96" \
     bash -c '. "$1"; start_window /usr/bin/sumgrove; close_window' _ "$(dirname "$0")/xwindow.sh"
 echo "1 passed, 0 failed"

@@ -11,12 +11,13 @@
 #include <QtWidgets/QTimeEdit>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
-const QString reset = QStringLiteral("background-color:rgb(255,255,255,60)");
-const QString green = QStringLiteral("background-color:rgb(0,255,0)");
-const QString red = QStringLiteral("background-color:rgb(255,0,0)");
+const QLatin1String reset("background-color:rgb(255,255,255,60)");
+const QLatin1String green("background-color:rgb(0,255,0)");
+const QLatin1String red("background-color:rgb(255,0,0)");
 
 // What the row should come to, read back from the boxes.
 int resultOf(const RowWidgets &w)
@@ -328,7 +329,7 @@ void tst_Practice::wholeSessionIsQuiet()
     QCOMPARE(score(), QString());
 
     QVERIFY(!messages().isEmpty()); // the handler did see the notices
-    for (const QString &message : qAsConst(messages()))
+    for (const QString &message : std::as_const(messages()))
         QVERIFY2(message.contains(QLatin1String("alpha")), qPrintable(message));
 }
 

@@ -58,7 +58,7 @@ void tst_Soak::manySets()
         rows << rowWidgets(&window, i);
     QTextStream(stdout) << "sets: " << sets << '\n';
 
-    int objectsAt100 = 0;
+    qsizetype objectsAt100 = 0;
     long residentAt100 = 0;
     for (int set = 1; set <= sets; ++set) {
         start->trigger();
@@ -69,7 +69,7 @@ void tst_Soak::manySets()
         QCoreApplication::processEvents();
         QVERIFY(QAbstractEventDispatcher::instance()->registeredTimers(&window).size() <= 1);
 
-        const int objects = window.findChildren<QObject *>().size();
+        const qsizetype objects = window.findChildren<QObject *>().size();
         if (set == 100) {
             objectsAt100 = objects;
             residentAt100 = residentBytes();

@@ -5,8 +5,18 @@ title='数学练习题    By: 砚田学社 - quillmarsh 编写'
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-start_window() { # command... ; sets pid, wid, X, Y, WIDTH, HEIGHT
-    "$@" & pid=$!
+# A desktop session has a private runtime directory; without one Qt says so on stderr.
+# A script that sets its own EXIT trap calls xwindow_cleanup from it.
+own_runtime_dir=
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    own_runtime_dir=$(mktemp -d)
+    export XDG_RUNTIME_DIR=$own_runtime_dir
+fi
+xwindow_cleanup() { [ -z "$own_runtime_dir" ] || rm -rf "$own_runtime_dir"; }
+trap xwindow_cleanup EXIT
+
+start_window() { # command... ; sets pid, wid, X, Y, WIDTH, HEIGHT; stderr to $errlog if set
+    "$@" 2>"${errlog:-/dev/stderr}" & pid=$!
     wid=$(timeout 15 xdotool search --sync --onlyvisible --name "^${title}\$" | head -1)
     [ -n "$wid" ] || fail "no window titled '$title'"
     sleep 0.5

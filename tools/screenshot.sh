@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-exec xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
+exec xvfb-run -a -s "-screen 0 1920x1080x24 -dpi 96" bash -c '
     . tests/xwindow.sh
     start_window "$1/sumgrove"
     xdotool mousemove --window "$wid" 40 50 click 1     # 开始练习

@@ -9,8 +9,18 @@
 
 void enableHighDpiScaling()
 {
-    QGuiApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    QGuiApplication::setAttribute(Qt::AA_EnableHighDpiScaling); // always on in Qt 6
     QGuiApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#else
+    // Qt 6 would also shrink the text by what the rounding added (a 150 % screen
+    // drawn at 200 % gets 72 dpi text), out of proportion with the fixed boxes.
+    // Qt 5 keeps text and boxes scaled alike; so do we, unless the user says otherwise.
+    if (!qEnvironmentVariableIsSet("QT_DPI_ADJUSTMENT_POLICY"))
+        qputenv("QT_DPI_ADJUSTMENT_POLICY", "DontAdjustDpi");
+#endif
+    // Qt 5's default; Qt 6 would otherwise draw a 150 % screen at 1.5.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
 }
 
 void substituteFormFonts()

@@ -6,8 +6,7 @@
 namespace drill {
 
 namespace {
-const QString symbols[] = {QStringLiteral("+"), QStringLiteral("-"),
-                           QString(QChar(0x00D7)), QString(QChar(0x00F7))};
+constexpr char16_t symbols[] = {u'+', u'-', u'×', u'÷'};
 }
 
 int drawOperatorIndex(const Draw &draw)
@@ -18,7 +17,7 @@ int drawOperatorIndex(const Draw &draw)
 std::optional<Operation> operationOf(const QString &symbol)
 {
     for (int i = 0; i < 4; ++i) {
-        if (symbol == symbols[i])
+        if (symbol.size() == 1 && symbol.at(0) == QChar(symbols[i]))
             return static_cast<Operation>(i);
     }
     return std::nullopt;

@@ -8,7 +8,7 @@
 #ifndef UI_SUMGROVECLASS_H
 #define UI_SUMGROVECLASS_H
 
-#include <QtWidgets/QAction>
+#include <QAction> // QtWidgets in Qt 5, QtGui in Qt 6
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLabel>
