@@ -31,10 +31,15 @@ public:
 int main(int argc, char *argv[])
 {
     const char *kind = argc > 1 ? argv[1] : "practice";
+    const bool practice = std::strcmp(kind, "practice") == 0;
     enableHighDpiScaling();
+    if (practice) { // as main() does; the others open as any Qt program does
+        skipOpenGl();
+        quietResetStyleNotice();
+    }
     QApplication app(argc, argv);
     std::unique_ptr<QMainWindow> window;
-    if (std::strcmp(kind, "practice") == 0) {
+    if (practice) {
         substituteFormFonts();
         window = std::make_unique<Sumgrove>();
     } else {

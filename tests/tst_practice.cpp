@@ -2,6 +2,7 @@
 // resets, the clock and its one timer, grading and scoring, and a whole session
 // free of Qt warnings.
 #include "arithmetic.h"
+#include "startup.h"
 #include "sumgrove.h"
 #include "testing.h"
 
@@ -308,13 +309,16 @@ void tst_Practice::anyTypedTextGradesAsItReads()
     }
 }
 
-// Qt reports the reset style's four-value rgb() as a parse notice; nothing else may appear.
+// The reset style's colour notice is dropped; every other message reaches the
+// handler installed before, unchanged. Nothing else is logged in a whole session.
 void tst_Practice::wholeSessionIsQuiet()
 {
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     messages().clear();
     const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
+    quietResetStyleNotice();
+    quietResetStyleNotice(); // a second time must not make it call itself
     start();
     for (int i = 1; i <= 20; ++i) {
         const RowWidgets w = rowWidgets(window.get(), i);
@@ -325,12 +329,10 @@ void tst_Practice::wholeSessionIsQuiet()
     submit();
     start();
     QTest::qWait(50);
+    qWarning("QCssParser::parseColorValue: not ours, %d", 60);
     qInstallMessageHandler(previous);
     QCOMPARE(score(), QString());
-
-    QVERIFY(!messages().isEmpty()); // the handler did see the notices
-    for (const QString &message : std::as_const(messages()))
-        QVERIFY2(message.contains(QLatin1String("alpha")), qPrintable(message));
+    QCOMPARE(messages(), QStringList{QStringLiteral("QCssParser::parseColorValue: not ours, 60")});
 }
 
 QTEST_MAIN(tst_Practice)

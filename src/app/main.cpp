@@ -6,6 +6,8 @@
 int main(int argc, char *argv[])
 {
     enableHighDpiScaling();
+    skipOpenGl();
+    quietResetStyleNotice();
     QApplication app(argc, argv);
     substituteFormFonts();
     Sumgrove window;

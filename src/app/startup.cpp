@@ -23,6 +23,32 @@ void enableHighDpiScaling()
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
 }
 
+void skipOpenGl()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
+
+namespace {
+QtMessageHandler handlerBeforeQuiet = nullptr;
+
+void dropResetStyleNotice(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message == QLatin1String("QCssParser::parseColorValue: Specified color without alpha value "
+                                 "but alpha given: 'rgb 255,255,255,60'"))
+        return;
+    if (handlerBeforeQuiet)
+        handlerBeforeQuiet(type, context, message);
+}
+} // namespace
+
+void quietResetStyleNotice()
+{
+    const QtMessageHandler previous = qInstallMessageHandler(dropResetStyleNotice);
+    if (previous != dropResetStyleNotice) // installed twice, it must not call itself
+        handlerBeforeQuiet = previous;
+}
+
 void substituteFormFonts()
 {
     QFont::insertSubstitutions(QString::fromUtf8("微软雅黑"),

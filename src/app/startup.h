@@ -9,6 +9,16 @@ class QMainWindow;
 // the form's lines crisp and leaves it untouched on ordinary screens.
 void enableHighDpiScaling();
 
+// Before the application object exists: the program draws nothing with
+// OpenGL, so Qt's X11 plugin need not load libGL, the Mesa driver and LLVM for
+// the first window. A QT_XCB_GL_INTEGRATION of the user's own still wins.
+void skipOpenGl();
+
+// The verdict marks' reset style gives rgb() an alpha value, which Qt's style
+// parser reports on stderr forty times a set. Drops exactly that notice; every
+// other message goes, unchanged, to the handler that was installed before.
+void quietResetStyleNotice();
+
 // The form asks for two Chinese faces by name that only Windows ships. Where
 // they are missing, stand in the CJK faces that Linux distributions ship, so
 // the captions keep a Chinese face and Qt need not search every family.
