@@ -1,0 +1,65 @@
+# Shared by the tests of the real program: plays one practice set through the
+# window as a pupil would, and checks what the screen shows. The caller defines
+#   shoot NAME   a screenshot of the window's inside, 907 x 600, in $out/NAME.png
+#   click X Y    a pointer click at X,Y of the window's inside
+# and fail(). Coordinates are those of the window's inside: the menu bar is 23
+# high and the tool bar about 80 wide, so the clock sits near the top right and
+# the left column of operand boxes below the heading.
+
+# Pixels of SHOT inside WxH+X+Y that are exactly COLOUR.
+count_colour() { # shot geometry colour
+    convert "$1" -crop "$2" +repage txt:- | grep -ci " $3 " || true
+}
+# Number of pixels that differ between two shots inside a region.
+changed() { # shot1 shot2 geometry
+    convert "$1" -crop "$3" +repage "$out/a.png"
+    convert "$2" -crop "$3" +repage "$out/b.png"
+    compare -metric AE "$out/a.png" "$out/b.png" null: 2>&1 || true
+}
+
+clock=120x40+780+45
+operands=250x470+85+90
+answer1=80x24+350+93
+row_y=(70 110 160 210 260 310 360 410 460 510)
+verdict_band() { # row number 1..20 -> geometry of its half-row band
+    local r=$1 y=$(( 23 + ${row_y[$(( ($1 - 1) % 10 ))]} ))
+    if [ "$r" -le 10 ]; then echo "400x36+95+$y"; else echo "400x36+505+$y"; fi
+}
+
+# Deals a set, types an answer into row 1, grades the set with every other
+# answer empty and checks that the clock then stands still.
+play_set() {
+    shoot before
+    click 40 50                                   # 开始练习
+    sleep 2.2
+    shoot started
+    [ "$(changed "$out/before.png" "$out/started.png" "$clock")" -gt 0 ] || fail "clock did not move"
+    [ "$(changed "$out/before.png" "$out/started.png" "$operands")" -gt 100 ] || fail "no problems dealt"
+    for r in $(seq 1 20); do
+        [ "$(count_colour "$out/started.png" "$(verdict_band "$r")" '#FF0000')" -eq 0 ] \
+            || fail "row $r is red before grading"
+    done
+
+    click 391 105                                 # row 1's answer box
+    xdotool type --delay 50 7
+    sleep 0.5
+    shoot typed
+    [ "$(changed "$out/started.png" "$out/typed.png" "$answer1")" -gt 10 ] || fail "typing did not reach row 1"
+
+    click 40 115                                  # 提交答案
+    sleep 0.5
+    shoot graded
+    local r red green
+    for r in $(seq 1 20); do
+        red=$(count_colour "$out/graded.png" "$(verdict_band "$r")" '#FF0000')
+        green=$(count_colour "$out/graded.png" "$(verdict_band "$r")" '#00FF00')
+        if [ "$r" -eq 1 ]; then # 7 may be right
+            [ $((red + green)) -ge 400 ] || fail "row 1 has no verdict"
+        else
+            [ "$red" -ge 400 ] || fail "row $r: only $red pure red pixels"
+        fi
+    done
+    sleep 1.5
+    shoot later
+    [ "$(changed "$out/graded.png" "$out/later.png" "$clock")" -eq 0 ] || fail "clock still runs after submit"
+}
