@@ -1,5 +1,6 @@
 // What one click costs, a full repaint of the window included, against the
 // floor of repainting an empty main window of the same size.
+#include "startup.h"
 #include "sumgrove.h"
 
 #include <QtTest/QtTest>
@@ -34,6 +35,7 @@ private:
 
 void bench_Actions::initTestCase()
 {
+    quietResetStyleNotice(); // as main() does
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     start = window.findChild<QAction *>(QStringLiteral("actionStart"));

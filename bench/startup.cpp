@@ -1,10 +1,12 @@
-// Start-up to the first shown frame, and peak memory, of two programs run in
-// turn from this process: the practice window and an empty main window of the
-// same size. Run in an X server with no window manager:
-//   startup PROGRAM BASELINE [PAIRS]
-// PROGRAM and BASELINE are commands; words are split at spaces.
+// Start-up to the first shown frame, and peak memory, of several programs run
+// in turn from this process: the practice window and the windows it is
+// measured against. Run in an X server with no window manager:
+//   startup ROUNDS PROGRAM BASELINE...
+// Each is a command whose words are split at spaces; leading VAR=VALUE words
+// go into its environment. Every round runs each command once, the order
+// turning by one each round, so no command always goes first.
 //
-// Both open a 907 x 600 window at the same place. "Shown" is the moment a
+// All open a 907 x 600 window at the same place. "Shown" is the moment a
 // column of screen pixels across the middle of that place first differs from
 // what the screen showed there before the program started; peak memory is the
 // child's maximum resident set size, as wait4() reports it once the window has
@@ -53,10 +55,10 @@ std::vector<unsigned long> grab(Display *display, const Strip &strip)
 
 Run runOnce(Display *display, const std::string &command, const Strip &strip)
 {
-    std::vector<std::string> words;
+    std::vector<std::string> environment, words;
     std::istringstream split(command);
     for (std::string word; split >> word;)
-        words.push_back(word);
+        (words.empty() && word.find('=') != std::string::npos ? environment : words).push_back(word);
     std::vector<char *> argv;
     argv.reserve(words.size() + 1);
     for (std::string &word : words)
@@ -69,6 +71,8 @@ Run runOnce(Display *display, const std::string &command, const Strip &strip)
     const Clock::time_point started = Clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
+        for (std::string &variable : environment)
+            putenv(variable.data());
         execv(program, argv.data());
         std::perror(program);
         _exit(127);
@@ -115,11 +119,13 @@ T median(std::vector<T> values)
 
 int main(int argc, char *argv[])
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: startup PROGRAM BASELINE [PAIRS]\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: startup ROUNDS PROGRAM BASELINE...\n");
         return 2;
     }
-    const int pairs = argc > 3 ? std::atoi(argv[3]) : 21;
+    const int rounds = std::atoi(argv[1]);
+    const std::vector<std::string> commands(argv + 2, argv + argc);
+    const size_t n = commands.size();
     Display *display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "startup: cannot open display\n");
@@ -130,26 +136,27 @@ int main(int argc, char *argv[])
     const int height = DisplayHeight(display, DefaultScreen(display));
     const Strip strip{(width - 907) / 2 + 453, (height - 600) / 2 - 40 + 100, 400};
 
-    std::vector<double> times[2];
-    std::vector<long> peaks[2];
-    const std::string programs[2] = {argv[1], argv[2]};
-    runOnce(display, programs[0], strip); // warm the file cache for both
-    runOnce(display, programs[1], strip);
-    for (int pair = 0; pair < pairs; ++pair) {
-        for (int k = 0; k < 2; ++k) {
-            const int which = (pair % 2) ? 1 - k : k; // alternate which goes first
-            const Run run = runOnce(display, programs[which], strip);
+    std::vector<std::vector<double>> times(n);
+    std::vector<std::vector<long>> peaks(n);
+    for (const std::string &command : commands) // warm the file cache for all
+        runOnce(display, command, strip);
+    for (int round = 0; round < rounds; ++round) {
+        for (size_t k = 0; k < n; ++k) {
+            const size_t which = (k + round) % n;
+            const Run run = runOnce(display, commands[which], strip);
             times[which].push_back(run.milliseconds);
             peaks[which].push_back(run.peakKb);
         }
     }
     XCloseDisplay(display);
 
-    const double t0 = median(times[0]), t1 = median(times[1]);
-    const long m0 = median(peaks[0]), m1 = median(peaks[1]);
-    std::printf("pairs: %d\n", pairs);
-    std::printf("%-12s first frame %7.1f ms   peak RSS %7ld KB   (%s)\n", "program", t0, m0, argv[1]);
-    std::printf("%-12s first frame %7.1f ms   peak RSS %7ld KB   (%s)\n", "baseline", t1, m1, argv[2]);
-    std::printf("ratio        first frame %7.3f      peak RSS %7.3f\n", t0 / t1, double(m0) / double(m1));
+    std::printf("rounds: %d\n", rounds);
+    for (size_t k = 0; k < n; ++k)
+        std::printf("%-11s first frame %7.1f ms   peak RSS %7ld KB   (%s)\n",
+                    k == 0 ? "program" : ("baseline " + std::to_string(k)).c_str(), median(times[k]),
+                    median(peaks[k]), commands[k].c_str());
+    for (size_t k = 1; k < n; ++k)
+        std::printf("ratio to baseline %zu: first frame %.3f   peak RSS %.3f\n", k,
+                    median(times[0]) / median(times[k]), double(median(peaks[0])) / double(median(peaks[k])));
     return 0;
 }
