@@ -20,6 +20,20 @@ if grep -E "$gl_stack" "/proc/$pid/maps"; then fail "OpenGL libraries are loaded
 shoot() { import -window "$wid" "$out/$1.png"; }
 click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; }
 play_set
+
+# The keyboard route to the two actions, which have no shortcuts: tap Alt, then
+# the one menu. A new set clears the marks; submitting it empty marks row 2 red.
+xdotool mousemove --window "$wid" 450 300
+xdotool key alt; sleep 0.2; xdotool key --delay 150 Down Return
+sleep 0.5
+shoot by-keyboard-dealt
+[ "$(count_colour "$out/by-keyboard-dealt.png" "$(verdict_band 2)" '#FF0000')" -eq 0 ] \
+    || fail "Alt, Down, Return did not deal a new set"
+xdotool key alt; sleep 0.2; xdotool key --delay 150 Down Down Return
+sleep 0.5
+shoot by-keyboard-graded
+[ "$(count_colour "$out/by-keyboard-graded.png" "$(verdict_band 2)" '#FF0000')" -ge 400 ] \
+    || fail "Alt, Down, Down, Return did not grade the set"
 close_window
 [ ! -s "$errlog" ] || fail "stderr: $(cat "$errlog")"
 

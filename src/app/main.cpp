@@ -1,3 +1,4 @@
+#include "accessibility.h"
 #include "startup.h"
 #include "sumgrove.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
     skipOpenGl();
     quietResetStyleNotice();
     QApplication app(argc, argv);
+    readDisabledBoxesOnly();
     substituteFormFonts();
     Sumgrove window;
     showAtStartPosition(window);

@@ -10,23 +10,39 @@
 // A new set empties the answer boxes with setText(), not clear(): clear() is an
 // edit the box can undo, so every set would grow each box's undo history and
 // Ctrl+Z would bring back the previous set's answers.
+//
+// Both actions also say what they did to a screen reader: each answer box
+// describes its problem, and after grading its verdict, in the legend's words;
+// the verdict marks are named by their verdict and the score by its caption,
+// and that name's change is what announces the score.
 #include "sumgrove.h"
 
 #include "arithmetic.h"
+#include "spoken.h"
 
 #include <QtCore/QTime>
 #include <QtCore/QTimerEvent>
 
 #include <cstdlib>
 
+namespace {
+QString spokenProblem(const Ui_SumgroveClass::ProblemRow &row)
+{
+    return drill::spokenProblem(row.firstOperand->text(), row.operatorBox->currentText(),
+                                row.secondOperand->text());
+}
+} // namespace
+
 int Sumgrove::OnActionStartClicked()
 {
     m_wrongCount = 0;
     ui.labelScore->setText(QString());
+    ui.labelScore->setAccessibleName(ui.label_2->text());
     for (int i = 1; i <= Ui_SumgroveClass::RowCount; ++i) {
         const auto row = ui.row(i);
         row.answer->setText(QString()); // unlike clear(), also drops the undo history
         row.verdict->setStyleSheet(QLatin1String(drill::resetStyle));
+        row.verdict->setAccessibleName(QString());
     }
     ui.timeEdit->setTime(QTime(0, 0, 0, 0));
     stopClock();
@@ -40,6 +56,7 @@ int Sumgrove::OnActionStartClicked()
             row.firstOperand->setText(QString::number(operands.first));
             row.secondOperand->setText(QString::number(operands.second));
         }
+        row.answer->setAccessibleDescription(spokenProblem(row));
     }
     return 0;
 }
@@ -57,8 +74,13 @@ int Sumgrove::OnActionSendClicked()
         row.verdict->setStyleSheet(QLatin1String(*right ? drill::rightStyle : drill::wrongStyle));
         if (!*right)
             ++m_wrongCount;
+        const QString verdict = (*right ? ui.label1_2 : ui.label2_2)->text();
+        row.verdict->setAccessibleName(verdict);
+        row.answer->setAccessibleDescription(drill::withVerdict(spokenProblem(row), verdict));
     }
-    ui.labelScore->setText(QString::number(drill::score(m_wrongCount)));
+    const QString score = QString::number(drill::score(m_wrongCount));
+    ui.labelScore->setText(score);
+    ui.labelScore->setAccessibleName(drill::captioned(ui.label_2->text(), score));
     stopClock();
     return 0;
 }

@@ -298,8 +298,10 @@ void Ui_SumgroveClass::retranslateUi(QMainWindow *SumgroveClass)
     label1_3->setText(QString());
     label1_4->setText(tr("计时"));
     timeEdit->setDisplayFormat(tr("HH:mm:ss"));
+    timeEdit->setAccessibleName(label1_4->text()); // heard with its caption, as seen
     label_2->setText(tr("得分"));
     labelScore->setText(QString());
+    labelScore->setAccessibleName(label_2->text());
     label_5->setText(tr("每天20道"));
     labelScore_2->setText(tr("每题5分，共20题，合计100分"));
     menu->setTitle(tr("系统"));
