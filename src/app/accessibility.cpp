@@ -73,7 +73,7 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        const QString own = QAccessibleWidget::text(kind);
+        QString own = QAccessibleWidget::text(kind);
         if ((kind == QAccessible::Name || kind == QAccessible::Value) && own.isEmpty())
             return static_cast<QComboBox *>(widget())->currentText();
         return own;
