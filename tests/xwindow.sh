@@ -16,7 +16,9 @@ xwindow_cleanup() { [ -z "$own_runtime_dir" ] || rm -rf "$own_runtime_dir"; }
 trap xwindow_cleanup EXIT
 
 start_window() { # command... ; sets pid, wid, X, Y, WIDTH, HEIGHT; stderr to $errlog if set
-    "$@" 2>"${errlog:-/dev/stderr}" & pid=$!
+    # (Not 2>/dev/stderr: reopening that truncates a log file the caller writes to.)
+    if [ -n "${errlog:-}" ]; then "$@" 2>"$errlog" & else "$@" & fi
+    pid=$!
     wid=$(timeout 15 xdotool search --sync --onlyvisible --name "^${title}\$" | head -1)
     [ -n "$wid" ] || fail "no window titled '$title'"
     sleep 0.5
