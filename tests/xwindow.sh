@@ -2,6 +2,7 @@
 # its exact title, close it as a window manager would and check how it ended.
 # Needs $xclose (the helper that sends WM_DELETE_WINDOW).
 title='数学练习题    By: 砚田学社 - quillmarsh 编写'
+export LC_ALL=C.UTF-8 # xdotool matches no Chinese title in the C locale
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -19,7 +20,7 @@ start_window() { # command... ; sets pid, wid, X, Y, WIDTH, HEIGHT; stderr to $e
     # (Not 2>/dev/stderr: reopening that truncates a log file the caller writes to.)
     if [ -n "${errlog:-}" ]; then "$@" 2>"$errlog" & else "$@" & fi
     pid=$!
-    wid=$(timeout 15 xdotool search --sync --onlyvisible --name "^${title}\$" | head -1)
+    wid=$(timeout 15 xdotool search --sync --onlyvisible --name "^${title}\$" | head -1) || true
     [ -n "$wid" ] || fail "no window titled '$title'"
     sleep 0.5
     eval "$(xdotool getwindowgeometry --shell "$wid")"
