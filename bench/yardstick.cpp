@@ -6,6 +6,7 @@
 // the first frame is painted, without tearing the window down, so that
 // callgrind counts what start-up costs and nothing else:
 //   valgrind --tool=callgrind yardstick practice quit
+#include "accessibility.h"
 #include "startup.h"
 #include "sumgrove.h"
 
@@ -42,6 +43,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     std::unique_ptr<QMainWindow> window;
     if (practice) {
+        readDisabledBoxesOnly();
         substituteFormFonts();
         window = std::make_unique<Sumgrove>();
     } else {

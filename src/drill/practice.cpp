@@ -31,13 +31,19 @@ QString spokenProblem(const Ui_SumgroveClass::ProblemRow &row)
     return drill::spokenProblem(row.firstOperand->text(), row.operatorBox->currentText(),
                                 row.secondOperand->text());
 }
+
+// Shown bare, heard after its caption; an empty score leaves the caption alone.
+void showScore(const Ui_SumgroveClass &ui, const QString &score)
+{
+    ui.labelScore->setText(score);
+    ui.labelScore->setAccessibleName(drill::captioned(ui.label_2->text(), score));
+}
 } // namespace
 
 int Sumgrove::OnActionStartClicked()
 {
     m_wrongCount = 0;
-    ui.labelScore->setText(QString());
-    ui.labelScore->setAccessibleName(ui.label_2->text());
+    showScore(ui, QString());
     for (int i = 1; i <= Ui_SumgroveClass::RowCount; ++i) {
         const auto row = ui.row(i);
         row.answer->setText(QString()); // unlike clear(), also drops the undo history
@@ -78,9 +84,7 @@ int Sumgrove::OnActionSendClicked()
         row.verdict->setAccessibleName(verdict);
         row.answer->setAccessibleDescription(drill::withVerdict(spokenProblem(row), verdict));
     }
-    const QString score = QString::number(drill::score(m_wrongCount));
-    ui.labelScore->setText(score);
-    ui.labelScore->setAccessibleName(drill::captioned(ui.label_2->text(), score));
+    showScore(ui, QString::number(drill::score(m_wrongCount)));
     stopClock();
     return 0;
 }
