@@ -8,13 +8,12 @@
 # Run inside xvfb-run -s -noreset and dbus-run-session.
 set -euo pipefail
 exe=$1
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/testing.sh"
 
-XDG_RUNTIME_DIR=$(mktemp -d)
-export XDG_RUNTIME_DIR
+private_runtime_dir
 launcher=
 pid=
-trap 'kill $pid $launcher 2>/dev/null; wait; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+at_exit 'kill $pid $launcher 2>/dev/null; wait'
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 &
 launcher=$!
@@ -24,10 +23,9 @@ for _ in $(seq 100); do
 done
 xprop -root AT_SPI_BUS | grep -q unix: || fail "no accessibility bus"
 
-errlog=$(mktemp)
+errlog=$XDG_RUNTIME_DIR/stderr.txt
 "$exe" 2>"$errlog" &
 pid=$!
 /usr/bin/python3 "$(dirname "$0")/screen_reader.py" || fail "the screen reader did not hear it right"
 [ ! -s "$errlog" ] || fail "stderr: $(cat "$errlog")"
-rm -f "$errlog"
 echo "1 passed, 0 failed"

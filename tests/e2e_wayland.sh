@@ -8,11 +8,10 @@
 set -euo pipefail
 exe=$1 out=$2
 mkdir -p "$out"
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/testing.sh"
 . "$(dirname "$0")/practice_set.sh"
 
-XDG_RUNTIME_DIR=$(mktemp -d)
-export XDG_RUNTIME_DIR
+private_runtime_dir
 socket=sumgrove-test
 # No on-screen keyboard: it would pop up over the rows when a box takes the focus.
 printf '[input-method]\npath=\n' >"$XDG_RUNTIME_DIR/weston.ini"
@@ -20,7 +19,7 @@ weston --backend=x11-backend.so --use-pixman --config="$XDG_RUNTIME_DIR/weston.i
        --idle-time=0 --socket=$socket --width=1100 --height=820 >"$out/weston.log" 2>&1 &
 weston_pid=$!
 pid=
-trap 'kill $pid $weston_pid 2>/dev/null; wait; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+at_exit 'kill $pid $weston_pid 2>/dev/null; wait'
 for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/$socket" ] && break; sleep 0.1; done
 [ -S "$XDG_RUNTIME_DIR/$socket" ] || fail "Weston did not start: $(cat "$out/weston.log")"
 # Weston follows the X pointer by its moves, and places its own pointer only

@@ -3,9 +3,9 @@
 #   install_test.sh BUILD-DIR
 set -euo pipefail
 build=$1
+. "$(dirname "$0")/testing.sh"
 prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+at_exit 'rm -rf "$prefix"'
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 id=org.sumgrove.Sumgrove

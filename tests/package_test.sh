@@ -28,7 +28,7 @@ done
 [ "$(dpkg-deb -f "$deb" Recommends)" = "$wayland" ] || fail "does not recommend $wayland"
 
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q --reinstall "$deb" >/dev/null
-trap 'DEBIAN_FRONTEND=noninteractive apt-get remove -y -q "$package" >/dev/null; xwindow_cleanup' EXIT
+at_exit 'DEBIAN_FRONTEND=noninteractive apt-get remove -y -q "$package" >/dev/null'
 for f in /usr/bin/sumgrove /usr/share/applications/org.sumgrove.Sumgrove.desktop \
          /usr/share/metainfo/org.sumgrove.Sumgrove.metainfo.xml \
          /usr/share/icons/hicolor/48x48/apps/org.sumgrove.Sumgrove.png; do
