@@ -20,6 +20,7 @@ changed() { # shot1 shot2 geometry
 clock=120x40+780+45
 operands=250x470+85+90
 answer1=80x24+350+93
+score=40x22+130+41
 row_y=(70 110 160 210 260 310 360 410 460 510)
 verdict_band() { # row number 1..20 -> geometry of its half-row band
     local r=$1 y=$(( 23 + ${row_y[$(( ($1 - 1) % 10 ))]} ))
@@ -27,7 +28,8 @@ verdict_band() { # row number 1..20 -> geometry of its half-row band
 }
 
 # Deals a set, types an answer into row 1, grades the set with every other
-# answer empty and checks that the clock then stands still.
+# answer empty and checks that a score shows and the clock then stands still.
+# Sets row1_right to 1 when row 1 was marked right, else 0.
 play_set() {
     shoot before
     click 40 50                                   # 开始练习
@@ -55,10 +57,12 @@ play_set() {
         green=$(count_colour "$out/graded.png" "$(verdict_band "$r")" '#00FF00')
         if [ "$r" -eq 1 ]; then # 7 may be right
             [ $((red + green)) -ge 400 ] || fail "row 1 has no verdict"
+            row1_right=$(( green >= 400 ))
         else
             [ "$red" -ge 400 ] || fail "row $r: only $red pure red pixels"
         fi
     done
+    [ "$(changed "$out/started.png" "$out/graded.png" "$score")" -gt 10 ] || fail "no score shown"
     sleep 1.5
     shoot later
     [ "$(changed "$out/graded.png" "$out/later.png" "$clock")" -eq 0 ] || fail "clock still runs after submit"

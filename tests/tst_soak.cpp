@@ -13,17 +13,29 @@
 
 #include <QtCore/QAbstractEventDispatcher>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#include <psapi.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 
-long residentBytes()
+long long residentBytes()
 {
+#ifdef Q_OS_WIN
+    PROCESS_MEMORY_COUNTERS counters = {};
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return -1;
+    return static_cast<long long>(counters.WorkingSetSize);
+#else
     QFile statm(QStringLiteral("/proc/self/statm"));
     if (!statm.open(QIODevice::ReadOnly))
         return -1;
     const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.value(1).toLong() * sysconf(_SC_PAGESIZE);
+    return fields.value(1).toLongLong() * sysconf(_SC_PAGESIZE);
+#endif
 }
 
 bool sanitized()
@@ -59,7 +71,7 @@ void tst_Soak::manySets()
     QTextStream(stdout) << "sets: " << sets << '\n';
 
     qsizetype objectsAt100 = 0;
-    long residentAt100 = 0;
+    long long residentAt100 = 0;
     for (int set = 1; set <= sets; ++set) {
         start->trigger();
         for (int i = 0; i < 20; ++i)
@@ -78,10 +90,10 @@ void tst_Soak::manySets()
         }
     }
     QVERIFY(QAbstractEventDispatcher::instance()->registeredTimers(&window).isEmpty());
-    const long growth = residentBytes() - residentAt100;
+    const long long growth = residentBytes() - residentAt100;
     QTextStream(stdout) << "resident growth from set 100 to set " << sets << ": " << growth << " bytes\n";
     if (!sanitized())
-        QVERIFY2(growth < 1024L * 1024, qPrintable(QString::number(growth)));
+        QVERIFY2(growth < 1024LL * 1024, qPrintable(QString::number(growth)));
 }
 
 QTEST_MAIN(tst_Soak)

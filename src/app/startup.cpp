@@ -55,9 +55,9 @@ void substituteFormFonts()
                                {QStringLiteral("Microsoft YaHei"), QStringLiteral("WenQuanYi Micro Hei"),
                                 QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback")});
     QFont::insertSubstitutions(QString::fromUtf8("华文中宋"),
-                               {QStringLiteral("STZhongsong"), QStringLiteral("Noto Serif CJK SC"),
-                                QStringLiteral("AR PL UMing CN"), QStringLiteral("WenQuanYi Micro Hei"),
-                                QStringLiteral("Noto Sans CJK SC")});
+                               {QStringLiteral("STZhongsong"), QStringLiteral("SimSun"),
+                                QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN"),
+                                QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")});
 }
 
 void showAtStartPosition(QMainWindow &window)

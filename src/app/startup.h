@@ -19,9 +19,11 @@ void skipOpenGl();
 // other message goes, unchanged, to the handler that was installed before.
 void quietResetStyleNotice();
 
-// The form asks for two Chinese faces by name that only Windows ships. Where
-// they are missing, stand in the CJK faces that Linux distributions ship, so
-// the captions keep a Chinese face and Qt need not search every family.
+// The form asks for two Chinese faces by their Chinese names. Windows outside
+// China knows them by their English names; the heading's face comes with
+// Office, so Windows' own SimSun stands in for it. Elsewhere the CJK faces
+// that Linux distributions ship stand in, so the captions keep a Chinese face
+// and Qt need not search every family.
 void substituteFormFonts();
 
 // Shows the window, then moves it to where startPosition() puts it on the
