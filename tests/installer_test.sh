@@ -24,7 +24,6 @@ at_exit 'wineserver -k; rm -rf "$WINEPREFIX"'
 wine=$build/wine-run
 "$wine" wineboot --init
 "$wine" "$installer" /S
-wineserver -w
 
 dir="$WINEPREFIX/drive_c/Program Files/Sumgrove"
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/数学练习题"
@@ -47,7 +46,6 @@ start_window "$wine" "$dir/sumgrove.exe"
 close_window
 
 "$wine" "$dir/Uninstall.exe" /S
-wineserver -w
 left=$(find "$dir" "$menu" 2>/dev/null) || true
 [ -z "$left" ] || fail "left behind: $left"
 for k in "$key" 'HKLM\Software\Sumgrove developers'; do
