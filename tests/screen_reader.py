@@ -180,4 +180,5 @@ def main():
         fail(f'a new set left the score heard as "{window.score.name}"')
 
 
-main()
+if __name__ == '__main__':
+    main()

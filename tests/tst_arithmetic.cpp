@@ -175,7 +175,15 @@ void tst_Arithmetic::grade_data()
     QTest::newRow("exact division") << divide << "60" << "6" << "10" << 1;
     QTest::newRow("divisor as answer") << divide << "60" << "6" << "6" << 0;
     QTest::newRow("hundred") << "+" << "50" << "50" << "100" << 1;
-    QTest::newRow("full-width digits") << "+" << "3" << "4" << QString::fromUtf8("７") << 0;
+    QTest::newRow("full-width digit") << "+" << "3" << "4" << QString::fromUtf8("７") << 1;
+    QTest::newRow("full-width digits") << "+" << "5" << "7" << QString::fromUtf8("１２") << 1;
+    QTest::newRow("full-width plus") << "+" << "3" << "4" << QString::fromUtf8("＋７") << 1;
+    QTest::newRow("full-width minus") << "-" << "50" << "57" << QString::fromUtf8("－７") << 1;
+    QTest::newRow("ideographic spaces") << "+" << "3" << "4" << QString::fromUtf8("　７　") << 1;
+    QTest::newRow("full-width apart") << "+" << "5" << "7" << QString::fromUtf8("１ ２") << 0;
+    QTest::newRow("full-width apart on zero") << "-" << "5" << "5" << QString::fromUtf8("１　２") << 1;
+    QTest::newRow("circled digit") << "+" << "0" << "1" << QString::fromUtf8("①") << 0;
+    QTest::newRow("superscript digit") << "+" << "1" << "1" << QString::fromUtf8("²") << 0;
     QTest::newRow("before any deal, 0") << "+" << "" << "" << "0" << 1;
     QTest::newRow("before any deal, empty") << "+" << "" << "" << "" << 0;
     QTest::newRow("divide by zero") << divide << "5" << "0" << "0" << 0;

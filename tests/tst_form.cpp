@@ -205,6 +205,7 @@ void tst_Form::onlyAnswerBoxesTakeInput()
         QVERIFY(!w.op->isEnabled());
         QVERIFY(!w.second->isEnabled());
         QVERIFY(!w.answer->isReadOnly());
+        QVERIFY(!w.answer->testAttribute(Qt::WA_InputMethodEnabled));
         answers << w.answer;
     }
     QVERIFY(!child<QTimeEdit>(window.get(), "timeEdit")->isEnabled());

@@ -7,7 +7,26 @@ namespace drill {
 
 namespace {
 constexpr char16_t symbols[] = {u'+', u'-', u'×', u'÷'};
+
+// Full-width digits, plus and minus signs and ideographic spaces, which a
+// Chinese input method types, in their plain forms. Nothing else changes:
+// circled or superscript digits stay what they are.
+QString withPlainDigits(QString answer)
+{
+    for (QChar &c : answer) {
+        const char16_t u = c.unicode();
+        if (u >= u'０' && u <= u'９')
+            c = QChar(u'0' + (u - u'０'));
+        else if (u == u'＋')
+            c = QLatin1Char('+');
+        else if (u == u'－')
+            c = QLatin1Char('-');
+        else if (u == u'　')
+            c = QLatin1Char(' ');
+    }
+    return answer;
 }
+} // namespace
 
 int drawOperatorIndex(const Draw &draw)
 {
@@ -75,7 +94,7 @@ std::optional<int> expectedResult(Operation operation, int first, int second)
 
 bool isRight(const QString &answer, std::optional<int> expected)
 {
-    return expected && !answer.isEmpty() && answer.toInt(nullptr, 10) == *expected;
+    return expected && !answer.isEmpty() && withPlainDigits(answer).toInt(nullptr, 10) == *expected;
 }
 
 std::optional<bool> gradeRow(const QString &symbol, const QString &first, const QString &second,

@@ -39,7 +39,8 @@ Operands drawOperands(Operation operation, const Draw &draw);
 // None where 32-bit arithmetic has no answer: division by zero, or overflow.
 std::optional<int> expectedResult(Operation operation, int first, int second);
 
-// A row is right only when its answer box is not empty and reads as the result.
+// A row is right only when its answer box is not empty and reads as the
+// result, full-width forms read as plain ones.
 bool isRight(const QString &answer, std::optional<int> expected);
 
 // The verdict of a row as its boxes read; none when the operator is unknown.

@@ -141,6 +141,9 @@ void buildRow(Form &form, const RowSpec &spec)
     answer->setFont(yaHei(12));
     answer->setMaxLength(3);
     answer->setInputMethodHints(Qt::ImhNoPredictiveText);
+    // A pupil's pinyin input method stays on while they type answers; through
+    // it a digit may pick a candidate or arrive full-width. Keys come plain.
+    answer->setAttribute(Qt::WA_InputMethodEnabled, false);
     answer->setAlignment(Qt::AlignCenter);
 
     auto *verdict = named(new QLabel(container), spec.verdictName);
