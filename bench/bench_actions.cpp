@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What one click costs, a full repaint of the window included, against the
 // floor of repainting an empty main window of the same size.
 #include "startup.h"

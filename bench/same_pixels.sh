@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumgrove developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Do two builds draw the same pixels? Each is started at the same faked
 # calendar time, so both seed the same problems; a set is dealt and then graded
 # with every answer empty, and the window is shot after each step. Prints how

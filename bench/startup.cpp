@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up to the first shown frame, and peak memory, of several programs run
 // in turn from this process: the practice window and the windows it is
 // measured against. Run in an X server with no window manager:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Yardsticks for start-up: opens one window the way main() does.
 //   yardstick practice|empty|label [quit]
 // "practice" is the practice window, "empty" a bare main window of the same

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Sumgrove developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds the Windows program on Linux with MinGW-w64 (x86_64, posix
 # threads), against a Qt for MinGW whose install prefix is QT_MINGW_DIR:
 #   cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Sumgrove developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows program's folder and installer: the program, exactly the Qt and
 # MinGW runtime DLLs it loads, Qt's plugins for the native window and style,
 # and Qt's licences, in an NSIS installer whose pages speak Simplified Chinese.

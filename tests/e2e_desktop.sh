@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumgrove developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in a desktop-like session (an X server that keeps its root
 # properties, a private D-Bus session bus, and the accessibility bus started
 # before the program, with accessibility turned on as a screen reader turns it

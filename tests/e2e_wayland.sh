@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumgrove developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program as a native Wayland client, driven by a real pointer and
 # keyboard: Weston runs on its X11 backend nested in Xvfb, so what xdotool
 # does in Weston's X window reaches the client through Weston's seat (a

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumgrove developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in a real X server, driven by a real pointer and keyboard:
 #   e2e_window.sh SUMGROVE XCLOSE OUTDIR PLATFORM
 # PLATFORM is the Qt major version on Linux, or windows for the Windows

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Sumgrove developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Types two answers into the real program with a pinyin input method
 switched on, as a Chinese pupil's keyboard does, and reads them back through
 AT-SPI: one after Shift+Space, which switches the input method to full width,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumgrove developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Windows installer and plays it through under Wine in a fresh
 # prefix, as on a new machine with nothing of the build's on its path:
 # installs it silently, checks the Start-menu shortcut, the entry in the list

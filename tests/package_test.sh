@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumgrove developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, installs it on this machine (root), and checks that
 # the installed program opens its window and exits cleanly when closed:
 #   package_test.sh BUILD-DIR

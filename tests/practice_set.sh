@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Sumgrove developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the tests of the real program: plays one practice set through the
 # window as a pupil would, and checks what the screen shows. The caller defines
 #   shoot NAME   a screenshot of the window's inside, 907 x 600, in $out/NAME.png

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Sumgrove developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Plays one practice set the way a screen reader user does, through AT-SPI
 alone: never the widgets, never the pointer. Reads every problem from its
 answer box, answers some rows right and some wrong, submits, and checks that

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Helpers shared by the widget tests: reach the window's objects by name, as a
 // pupil's assistive tools or a test of the real program would.
 #ifndef SUMGROVE_TESTING_H

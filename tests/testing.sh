@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Sumgrove developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the test scripts: how a test fails, clean-up steps that run however
 # the script ends (the last one added runs first), and a private runtime folder.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The arithmetic without widgets: dealing from scripted and real random draws,
 // expected results and verdicts. The score is tested through the window.
 #include "arithmetic.h"

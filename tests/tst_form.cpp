@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The practice form as the pupil meets it: which objects exist and where, what
 // can be typed into, the texts, the menu and tool bar, focus and Tab, the icons.
 #include "arithmetic.h"

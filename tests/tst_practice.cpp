@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A practice set through the real window: what the start action deals and
 // resets, the clock and its one timer, grading and scoring, and a whole session
 // free of Qt warnings.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Thousands of practice sets in one window: nothing accumulates. The object
 // tree keeps its size, at most one timer ever exists, and resident memory
 // stays flat between set 100 and the last set.

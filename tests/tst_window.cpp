@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window class seen from outside: its meta-object, the wiring of the two
 // actions, and where main() opens it.
 #include "placement.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Asks an X window to close as a window manager's close button does, by
 // sending it WM_DELETE_WINDOW. Used where no window manager runs.
 #ifndef SUMGROVE_WMDELETE_H

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Closes an X window as a window manager would: the end-to-end tests run
 // without one.
 //   xclose WINDOW-ID

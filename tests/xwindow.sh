@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Sumgrove developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the tests of the real program in Xvfb: start it, find its window by
 # its exact title, close it as a window manager would and check how it ended.
 # Needs $xclose (the helper that sends WM_DELETE_WINDOW).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws every image the program ships: the two tool-bar icons and the program's
 // own sigma tile (48 px and 256 px PNGs for the desktop, and a 48 px .ico for
 // Windows). Shapes are plain paths, not glyphs, so the output does not depend on

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumgrove developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes docs/screenshot.png: the real window in Xvfb a few seconds into a set.
 #   tools/screenshot.sh [BUILD-DIR]
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Read-only accessibility interfaces for disabled boxes. Qt picks an interface
 // once per widget and keeps it, which fits: the form enables or disables
 // nothing after it is built.

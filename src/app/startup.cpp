@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "startup.h"
 
 #include "placement.h"

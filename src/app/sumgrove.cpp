@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The practice window: builds the form, seeds the problem generator once and
 // wires the two actions. What the actions and the clock do lives with the drill.
 #include "sumgrove.h"

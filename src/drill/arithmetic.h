@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The arithmetic of a practice set, kept apart from the widgets: which problems
 // are dealt from a stream of random draws, what each should come to, whether an
 // answer is right, and what the set scores.

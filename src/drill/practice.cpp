@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the window does with a practice set: the start action deals twenty
 // problems and starts the clock, each tick of the clock adds a second, and the
 // submit action grades every row and stops the clock.

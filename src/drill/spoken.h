@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader hears of a practice set, kept apart from the widgets
 // like the arithmetic: the colours of the verdict marks and the place of the
 // operands say nothing to a pupil who cannot see them, so each answer box also

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The practice form, built in code in the shape of a generated form: a record of
 // pointers that setupUi() fills and retranslateUi() gives its texts.
 //
