@@ -283,11 +283,12 @@ void tst_Practice::newSetLeavesNothingToUndo()
 }
 
 // Thousands of answers of up to three characters from a wide alphabet: a row is
-// right exactly when its box is not empty and reads, as toInt() reads it, as the
-// result worked out here from the operands shown.
+// right exactly when its box is not empty and reads, as toInt() reads it once
+// full-width digits, signs and spaces are plain, as the result worked out here
+// from the operands shown.
 void tst_Practice::anyTypedTextGradesAsItReads()
 {
-    const QString alphabet = QStringLiteral("0123456789+- \tax") + QString::fromUtf8("中题０９−")
+    const QString alphabet = QStringLiteral("0123456789+- \tax") + QString::fromUtf8("中题０９－＋　−①")
         + QChar(0xD83D) + QChar(0xDE00); // the two halves of an emoji, also alone
     QRandomGenerator random(1207);
     for (int set = 0; set < 150; ++set) {
@@ -306,7 +307,14 @@ void tst_Practice::anyTypedTextGradesAsItReads()
             const int op = w.op->currentIndex();
             const int expected = op == 0 ? x + y : op == 1 ? x - y : op == 2 ? x * y : x / y;
             const QString typed = w.answer->text();
-            const bool right = !typed.isEmpty() && typed.toInt() == expected;
+            QString plain = typed;
+            for (QChar &c : plain) {
+                if ((c >= u'０' && c <= u'９') || c == u'＋' || c == u'－')
+                    c = QChar(c.unicode() - 0xFEE0); // the full-width block mirrors ASCII
+                else if (c == u'　')
+                    c = QLatin1Char(' ');
+            }
+            const bool right = !typed.isEmpty() && plain.toInt() == expected;
             QVERIFY2(w.verdict->styleSheet() == (right ? green : red), qPrintable(typed));
         }
     }
