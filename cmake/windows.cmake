@@ -65,6 +65,7 @@ install(CODE "
     endif()")
 install(FILES $<TARGET_FILE:Qt5::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt5::QWindowsVistaStylePlugin> DESTINATION styles)
+install(FILES LICENSES/GPL-3.0-or-later.txt DESTINATION licenses)
 install(DIRECTORY "${qt_prefix}/licenses/" DESTINATION licenses/Qt)
 # The MinGW runtime's terms, as the Debian packages it comes from state them.
 foreach(package gcc-mingw-w64-base mingw-w64-x86-64-dev)

@@ -1,0 +1,92 @@
+# SPDX-FileCopyrightText: 2026 Sumgrove developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Linux install and its Debian package: the program, desktop entry,
+# metainfo, icons and manual pages, and the copyright file and changelog that
+# Debian asks of every package, written from the same facts reuse reads and
+# from NEWS.md.
+
+# One package for each Qt: sumgrove (Qt 5) and sumgrove-qt6, which stands in for it.
+# A Wayland session needs the matching platform plugin; X11 does not.
+if(QT_MAJOR_VERSION STREQUAL "5")
+    set(CPACK_PACKAGE_NAME sumgrove)
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qtwayland5)
+else()
+    set(CPACK_PACKAGE_NAME sumgrove-qt${QT_MAJOR_VERSION})
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+    set(CPACK_DEBIAN_PACKAGE_PROVIDES sumgrove)
+    set(CPACK_DEBIAN_PACKAGE_CONFLICTS sumgrove)
+    set(CPACK_DEBIAN_PACKAGE_REPLACES sumgrove)
+endif()
+set(CPACK_PACKAGE_DESCRIPTION [[
+A drill in mental arithmetic for primary-school pupils, every caption in
+Simplified Chinese. One window deals twenty random problems in addition,
+subtraction, multiplication and division, every answer a whole number from
+0 to 100, and times the pupil while they type the answers. One press grades
+all twenty at once: each row turns green or red and the score out of 100
+appears.
+
+It keeps no settings, writes no files and needs no network, and it can be
+used from the keyboard alone and with a screen reader.]])
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The captions are Chinese: without a CJK face they show as empty boxes.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk")
+
+set(app_id org.sumgrove.Sumgrove)
+install(TARGETS sumgrove RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Stripped as Debian strips, which also drops the compilers' notes.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+                        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/sumgrove\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
+install(FILES packaging/${app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES packaging/${app_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 48 256)
+    install(FILES src/form/Resources/sumgrove-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${app_id}.png)
+endforeach()
+
+file(STRINGS NEWS.md latest REGEX "^## " LIMIT_COUNT 1)
+if(NOT latest MATCHES "^## ${PROJECT_VERSION} ")
+    message(FATAL_ERROR "NEWS.md begins with '${latest}', not with version ${PROJECT_VERSION}")
+endif()
+
+# Compressed as Debian compresses them: the most, and with no time stamp.
+set(docs ${PROJECT_BINARY_DIR}/debian)
+file(GLOB_RECURSE licensed CONFIGURE_DEPENDS LIST_DIRECTORIES false
+     ${PROJECT_SOURCE_DIR}/src/* ${PROJECT_SOURCE_DIR}/tests/* ${PROJECT_SOURCE_DIR}/bench/*
+     ${PROJECT_SOURCE_DIR}/tools/* ${PROJECT_SOURCE_DIR}/cmake/* ${PROJECT_SOURCE_DIR}/packaging/*
+     ${PROJECT_SOURCE_DIR}/docs/*)
+add_custom_command(OUTPUT ${docs}/copyright
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${docs}
+                   COMMAND sh -c "'${PROJECT_SOURCE_DIR}/tools/debian-copyright' > '${docs}/copyright'"
+                   DEPENDS tools/debian-copyright .reuse/dep5 ${licensed} VERBATIM)
+add_custom_command(OUTPUT ${docs}/changelog.gz
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${docs}
+                   COMMAND sh -c "'${PROJECT_SOURCE_DIR}/tools/debian-changelog' '${CPACK_PACKAGE_NAME}' \
+'${CPACK_PACKAGE_CONTACT}' < '${PROJECT_SOURCE_DIR}/NEWS.md' | gzip -9n > '${docs}/changelog.gz'"
+                   DEPENDS tools/debian-changelog NEWS.md VERBATIM)
+set(debian_docs ${docs}/copyright ${docs}/changelog.gz)
+foreach(lang en zh_CN)
+    if(lang STREQUAL en)
+        set(page docs/man/sumgrove.1)
+        set(man_dir ${CMAKE_INSTALL_MANDIR}/man1)
+    else()
+        set(page docs/man/sumgrove.${lang}.1)
+        set(man_dir ${CMAKE_INSTALL_MANDIR}/${lang}/man1)
+    endif()
+    add_custom_command(OUTPUT ${docs}/${lang}/sumgrove.1.gz
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${docs}/${lang}
+                       COMMAND sh -c "gzip -9n < '${PROJECT_SOURCE_DIR}/${page}' > '${docs}/${lang}/sumgrove.1.gz'"
+                       DEPENDS ${page} VERBATIM)
+    list(APPEND debian_docs ${docs}/${lang}/sumgrove.1.gz)
+    install(FILES ${docs}/${lang}/sumgrove.1.gz DESTINATION ${man_dir})
+endforeach()
+add_custom_target(debian_docs ALL DEPENDS ${debian_docs})
+install(FILES ${docs}/copyright ${docs}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
