@@ -8,12 +8,13 @@
 enable_language(RC)
 
 # The DLLs that the program and the two plugins import, other than Windows'
-# own: three of Qt's and the MinGW runtime's three.
-set(windows_dlls $<TARGET_FILE:Qt5::Core> $<TARGET_FILE:Qt5::Gui> $<TARGET_FILE:Qt5::Widgets>)
-get_target_property(qt_core Qt5::Core IMPORTED_LOCATION_RELEASE)
-get_filename_component(qt_bin "${qt_core}" DIRECTORY)
-get_filename_component(qt_prefix "${qt_bin}" DIRECTORY)
-set(windows_dll_dirs "${qt_bin}")
+# own: three of Qt's and the MinGW runtime's three. The programs of this build
+# find them in these files' folders.
+set(windows_dlls)
+foreach(module Core Gui Widgets)
+    get_target_property(dll Qt5::${module} IMPORTED_LOCATION_RELEASE)
+    list(APPEND windows_dlls "${dll}")
+endforeach()
 foreach(dll libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
     execute_process(COMMAND "${CMAKE_CXX_COMPILER}" -print-file-name=${dll}
                     OUTPUT_VARIABLE dll_path OUTPUT_STRIP_TRAILING_WHITESPACE)
@@ -22,10 +23,15 @@ foreach(dll libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
         message(FATAL_ERROR "The compiler does not know where ${dll} is")
     endif()
     list(APPEND windows_dlls "${dll_path}")
-    get_filename_component(dll_dir "${dll_path}" DIRECTORY)
-    list(APPEND windows_dll_dirs "${dll_dir}")
+endforeach()
+set(windows_dll_dirs)
+foreach(dll IN LISTS windows_dlls)
+    get_filename_component(dir "${dll}" DIRECTORY)
+    list(APPEND windows_dll_dirs "${dir}")
 endforeach()
 list(REMOVE_DUPLICATES windows_dll_dirs)
+list(GET windows_dll_dirs 0 qt_bin)
+get_filename_component(qt_prefix "${qt_bin}" DIRECTORY)
 
 # Built on Linux, the programs run under Wine: ctest, the tests of the real
 # window and tools/dev run start them through wine-run, and ./sumgrove starts
