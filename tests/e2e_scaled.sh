@@ -1,37 +1,78 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Sumgrove developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# On a high-density screen the fixed form scales instead of shrinking:
+# On any screen the fixed form is the 100 % form enlarged, in any colour scheme
+# the light sheet it was drawn for:
 #   e2e_scaled.sh SUMGROVE XCLOSE OUTDIR NAME "WxH at X,Y" [VAR=VALUE...]
-# run inside xvfb-run. X sees device pixels: the 907 x 600 form times the
-# screen's factor, placed on the logical desktop that factor leaves. With
-# XFT_DPI set, the screen's density is also published as the Xft.dpi resource,
-# as desktops do; Qt 6 reads it only from there. The X server must then run
-# with -noreset, or the resource is gone when xrdb disconnects. With LOGPIXELS
-# set, Wine's registry gives the Windows program that density (WINE_RUN runs
-# Wine's reg). With SAME_AS set, the screenshot must equal that earlier one to
-# the pixel, inside the region SAME_IN if set.
+# run inside xvfb-run -noreset. X sees device pixels: the 907 x 600 form times
+# the screen's factor, placed on the logical desktop that factor leaves.
+#   DPI      the screen's density, published as desktops do: the Xft.dpi
+#            resource (the X server must keep it: -noreset), or for the Windows
+#            program Wine's LogPixels (WINE_RUN runs Wine's reg)
+#   SCHEME   dark: the desktop's colours are dark ones (qt5ct's or qt6ct's
+#            darker scheme with Qt's own fonts, or dark Windows system colours)
+#   SAME_AS  the 100 % shot the window must look like once shrunk back to
+#            907 x 600 (only the part on the screen is compared), with a root
+#            mean square error of at most MAX_RMSE (0 to 1)
 set -euo pipefail
 exe=$1 xclose=$2 out=$3 name=$4 expected=$5
 shift 5
 mkdir -p "$out"
 . "$(dirname "$0")/xwindow.sh"
-[ -z "${XFT_DPI:-}" ] || echo "Xft.dpi: $XFT_DPI" | xrdb -merge
-if [ -n "${LOGPIXELS:-}" ]; then # the Windows program's density, for this run only
+
+# Dark system colours, as a high-contrast theme sets them: light text on black.
+dark_colours=('Window=0 0 0' 'WindowText=255 255 255' 'ButtonFace=32 32 32' 'ButtonText=255 255 255'
+              'ButtonHilight=64 64 64' 'ButtonLight=48 48 48' 'ButtonShadow=16 16 16' 'ButtonDkShadow=0 0 0'
+              'Menu=0 0 0' 'MenuText=255 255 255' 'MenuBar=0 0 0' 'Highlight=128 0 128'
+              'HighlightText=255 255 0' 'GrayText=128 255 128' 'InfoWindow=0 0 0' 'InfoText=255 255 255')
+colours='HKCU\Control Panel\Colors'
+scratch=$(mktemp -d)
+at_exit 'rm -rf "$scratch"'
+
+if [ -n "${WINE_RUN:-}" ]; then
     key='HKCU\Control Panel\Desktop'
-    "$WINE_RUN" reg add "$key" /v LogPixels /t REG_DWORD /d "$LOGPIXELS" /f >/dev/null
-    at_exit '"$WINE_RUN" reg delete "$key" /v LogPixels /f >/dev/null'
+    if [ -n "${DPI:-}" ]; then # for this run only
+        "$WINE_RUN" reg add "$key" /v LogPixels /t REG_DWORD /d "$DPI" /f >/dev/null
+        at_exit '"$WINE_RUN" reg delete "$key" /v LogPixels /f >/dev/null'
+    fi
+    if [ "${SCHEME:-}" = dark ]; then
+        saved=$scratch/colours.reg
+        "$WINE_RUN" reg export "$colours" "Z:$saved" /y >/dev/null
+        at_exit '"$WINE_RUN" reg delete "$colours" /f >/dev/null; "$WINE_RUN" reg import "Z:$saved" >/dev/null'
+        for colour in "${dark_colours[@]}"; do
+            "$WINE_RUN" reg add "$colours" /v "${colour%%=*}" /t REG_SZ /d "${colour#*=}" /f >/dev/null
+        done
+    fi
+else
+    [ -z "${DPI:-}" ] || echo "Xft.dpi: $DPI" | xrdb -merge
+    if [ "${SCHEME:-}" = dark ]; then
+        theme=qt${QT_MAJOR:?}ct
+        export XDG_CONFIG_HOME=$scratch QT_QPA_PLATFORMTHEME=$theme
+        mkdir -p "$XDG_CONFIG_HOME/$theme"
+        printf '%s\n' '[Appearance]' "color_scheme_path=/usr/share/$theme/colors/darker.conf" \
+            'custom_palette=true' '[Fonts]' 'fixed="Monospace,9,-1,5,50,0,0,0,0,0"' \
+            'general="Sans Serif,9,-1,5,50,0,0,0,0,0"' >"$XDG_CONFIG_HOME/$theme/$theme.conf"
+    fi
 fi
 
 start_window env "$@" "$exe"
 [ "${WIDTH}x${HEIGHT} at $X,$Y" = "$expected" ] || fail "window is ${WIDTH}x${HEIGHT} at $X,$Y"
-import -window "$wid" "$out/$name.png"
-size=$(identify -format '%wx%h' "$out/$name.png")
-[ "$size" = "${expected%% *}" ] || fail "screenshot is $size"
-if [ -n "${SAME_AS:-}" ]; then
-    region=${SAME_IN:-$size+0+0}
-    differ=$(compare -metric AE "$out/$name.png[$region]" "$out/$SAME_AS.png[$region]" null: 2>&1) || true
-    [ "$differ" = 0 ] || fail "$differ pixels of $region differ from $SAME_AS.png"
-fi
+shot=$out/$name.png
+import -window "$wid" "$shot"
 close_window
+
+if [ -n "${SAME_AS:-}" ]; then
+    reference=$out/$SAME_AS.png
+    [ -f "$reference" ] || fail "no $reference to compare with"
+    # A window partly off the screen is shot only where it is on it.
+    read -r w h < <(identify -format '%w %h\n' "$shot")
+    crop=$(awk -v s="$WIDTH" -v w="$w" -v h="$h" -v x="$X" -v y="$Y" 'BEGIN {
+        s /= 907; r = "%dx%d+%d+%d\n"
+        printf r, w / s + 0.5, h / s + 0.5, (x < 0 ? -x / s + 0.5 : 0), (y < 0 ? -y / s + 0.5 : 0) }')
+    convert "$shot" -resize "${crop%%+*}!" "$out/$name-shrunk.png"
+    rmse=$(compare -metric RMSE "$out/$name-shrunk.png" "$reference[$crop]" null: 2>&1 | sed 's/.*(\(.*\))/\1/') || true
+    echo "shrunk back to ${crop%%+*}, root mean square error against $SAME_AS.png[$crop]: $rmse"
+    awk -v e="$rmse" -v max="$MAX_RMSE" 'BEGIN { exit !(e != "" && e + 0 <= max + 0) }' \
+        || fail "error $rmse is above $MAX_RMSE"
+fi
 echo "1 passed, 0 failed"

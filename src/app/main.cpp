@@ -13,6 +13,7 @@ int main(int argc, char *argv[])
     skipOpenGl();
     quietResetStyleNotice();
     QApplication app(argc, argv);
+    keepLightSheet();
     readDisabledBoxesOnly();
     substituteFormFonts();
     Sumgrove window;

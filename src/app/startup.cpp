@@ -8,7 +8,9 @@
 #include <QtGui/QFont>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QScreen>
+#include <QtWidgets/QApplication>
 #include <QtWidgets/QMainWindow>
+#include <QtWidgets/QStyle>
 
 void enableHighDpiScaling()
 {
@@ -16,14 +18,18 @@ void enableHighDpiScaling()
     QGuiApplication::setAttribute(Qt::AA_EnableHighDpiScaling); // always on in Qt 6
     QGuiApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
 #else
-    // Qt 6 would also shrink the text by what the rounding added (a 150 % screen
-    // drawn at 200 % gets 72 dpi text), out of proportion with the fixed boxes.
-    // Qt 5 keeps text and boxes scaled alike; so do we, unless the user says otherwise.
+    // A user who rounds the factor would also get text shrunk by what the
+    // rounding added (150 % drawn at 200 % with 72 dpi text), out of proportion
+    // with the fixed boxes. Qt 5 keeps text and boxes scaled alike; so do we,
+    // unless the user says otherwise.
     if (!qEnvironmentVariableIsSet("QT_DPI_ADJUSTMENT_POLICY"))
         qputenv("QT_DPI_ADJUSTMENT_POLICY", "DontAdjustDpi");
 #endif
-    // Qt 5's default; Qt 6 would otherwise draw a 150 % screen at 1.5.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    // Each screen's own factor, fractions included, as Qt 6 does by default:
+    // rounded, a 125 % screen would draw the form at 100 % with 125 % text and
+    // a 150 % one at 200 %, taller than a 1080-line screen. The user's own
+    // QT_SCALE_FACTOR_ROUNDING_POLICY still wins.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 }
 
 void skipOpenGl()
@@ -61,6 +67,11 @@ void substituteFormFonts()
                                {QStringLiteral("STZhongsong"), QStringLiteral("SimSun"),
                                 QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN"),
                                 QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")});
+}
+
+void keepLightSheet()
+{
+    QApplication::setPalette(QApplication::style()->standardPalette());
 }
 
 void showAtStartPosition(QMainWindow &window)

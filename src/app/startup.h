@@ -6,10 +6,9 @@
 
 class QMainWindow;
 
-// Before the application object exists: scale the fixed-pixel form on
-// high-density screens instead of letting it shrink. Qt rounds the screen's
-// factor to a whole number (150 % draws at 200 %, 110 % at 100 %), which keeps
-// the form's lines crisp and leaves it untouched on ordinary screens.
+// Before the application object exists: scale the fixed-pixel form by each
+// screen's own factor, so that at 125, 150 or 175 % it is the 100 % form
+// enlarged, text and boxes alike, instead of shrinking or overflowing.
 void enableHighDpiScaling();
 
 // Before the application object exists: the program draws nothing with
@@ -28,6 +27,12 @@ void quietResetStyleNotice();
 // that Linux distributions ship stand in, so the captions keep a Chinese face
 // and Qt need not search every family.
 void substituteFormFonts();
+
+// After the application object exists: the form's fixed colours (white boxes,
+// orange heading, green and red marks, red captions) were chosen for a light
+// sheet, so the form keeps its style's light palette whatever colour scheme
+// the desktop sets, and every caption reads as designed.
+void keepLightSheet();
 
 // Shows the window, then moves it to where startPosition() puts it on the
 // desktop, using the sizes of the shown window.
