@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in a desktop-like session (an X server that keeps its root
 # properties, a private D-Bus session bus, and the accessibility bus started
-# before the program, with accessibility turned on as a screen reader turns it
-# on), played by CLIENT, which reads it through AT-SPI:
+# before the program, with accessibility and the screen reader turned on as a
+# running screen reader turns them on: Qt before 5.15 waits for the second),
+# played by CLIENT, which reads it through AT-SPI:
 #   e2e_desktop.sh SUMGROVE CLIENT.py [fcitx5]
 # With fcitx5, a pinyin input method runs as well, switched on from the start
 # with Shift+Space for full width, as on a Chinese pupil's desktop, and the
@@ -20,7 +21,7 @@ im=
 pid=
 at_exit 'kill $pid $im $launcher 2>/dev/null; wait'
 
-/usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 &
+/usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 --screen-reader=1 &
 launcher=$!
 for _ in $(seq 100); do
     xprop -root AT_SPI_BUS 2>/dev/null | grep -q unix: && break

@@ -15,11 +15,12 @@
 #include <QtWidgets/QTimeEdit>
 
 #include <memory>
+#include <random>
 #include <utility>
 
 namespace {
 
-const QLatin1String reset("background-color:rgb(255,255,255,60)");
+const QLatin1String resetStyle("background-color:rgb(255,255,255,60)");
 const QLatin1String green("background-color:rgb(0,255,0)");
 const QLatin1String red("background-color:rgb(255,0,0)");
 
@@ -132,7 +133,7 @@ void tst_Practice::startResetsTheSet()
     for (int i = 1; i <= 20; ++i) {
         const RowWidgets w = rowWidgets(window.get(), i);
         QCOMPARE(w.answer->text(), QString());
-        QCOMPARE(w.verdict->styleSheet(), reset);
+        QCOMPARE(w.verdict->styleSheet(), resetStyle);
         QVERIFY(!w.first->text().isEmpty() && !w.second->text().isEmpty());
         const int result = resultOf(w);
         QVERIFY(result >= 0 && result <= 100);
@@ -290,13 +291,14 @@ void tst_Practice::anyTypedTextGradesAsItReads()
 {
     const QString alphabet = QStringLiteral("0123456789+- \tax") + QString::fromUtf8("中题０９－＋　−①")
         + QChar(0xD83D) + QChar(0xDE00); // the two halves of an emoji, also alone
-    QRandomGenerator random(1207);
+    std::mt19937 random(1207);
+    const auto below = [&random](auto n) { return std::uniform_int_distribution<decltype(n)>(0, n - 1)(random); };
     for (int set = 0; set < 150; ++set) {
         start();
         for (int i = 1; i <= 20; ++i) {
             QString text;
-            for (int n = random.bounded(4); n > 0; --n)
-                text += alphabet.at(random.bounded(alphabet.size()));
+            for (int n = below(4); n > 0; --n)
+                text += alphabet.at(below(alphabet.size()));
             rowWidgets(window.get(), i).answer->insert(text);
         }
         submit();

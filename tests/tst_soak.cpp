@@ -73,7 +73,7 @@ void tst_Soak::manySets()
         rows << rowWidgets(&window, i);
     QTextStream(stdout) << "sets: " << sets << '\n';
 
-    qsizetype objectsAt100 = 0;
+    QObjectList::size_type objectsAt100 = 0;
     long long residentAt100 = 0;
     for (int set = 1; set <= sets; ++set) {
         start->trigger();
@@ -84,7 +84,7 @@ void tst_Soak::manySets()
         QCoreApplication::processEvents();
         QVERIFY(QAbstractEventDispatcher::instance()->registeredTimers(&window).size() <= 1);
 
-        const qsizetype objects = window.findChildren<QObject *>().size();
+        const QObjectList::size_type objects = window.findChildren<QObject *>().size();
         if (set == 100) {
             objectsAt100 = objects;
             residentAt100 = residentBytes();

@@ -30,8 +30,9 @@ void substituteFormFonts();
 
 // After the application object exists: the form's fixed colours (white boxes,
 // orange heading, green and red marks, red captions) were chosen for a light
-// sheet, so the form keeps its style's light palette whatever colour scheme
-// the desktop sets, and every caption reads as designed.
+// sheet, so the form keeps a light palette whatever colour scheme the desktop
+// sets, and every caption reads as designed: its style's own, or where that
+// follows a dark scheme (Windows' system colours), Qt's Fusion one.
 void keepLightSheet();
 
 // Shows the window, then moves it to where startPosition() puts it on the
