@@ -43,7 +43,8 @@ if(CMAKE_CROSSCOMPILING)
     configure_file(cmake/wine-run.in wine-run @ONLY
                    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
     set(CMAKE_CROSSCOMPILING_EMULATOR "${PROJECT_BINARY_DIR}/wine-run")
-    file(GENERATE OUTPUT sumgrove
+    set(sumgrove_launcher ${PROJECT_BINARY_DIR}/sumgrove)
+    file(GENERATE OUTPUT ${sumgrove_launcher}
          CONTENT "#!/bin/sh\nexec '${CMAKE_CROSSCOMPILING_EMULATOR}' '$<TARGET_FILE:sumgrove>' \"$@\"\n"
          FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
     if(BUILD_TESTING) # every test runs in one prefix, made first (about 15 s, 700 MB)

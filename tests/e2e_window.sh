@@ -23,6 +23,9 @@ start_window "$exe"
 if [ "$platform" = windows ]; then at=510,223; else at=506,200; fi
 [ "$WIDTH x $HEIGHT at $X,$Y" = "907 x 600 at $at" ] || fail "geometry ${WIDTH}x${HEIGHT} at $X,$Y"
 if [ "$platform" != windows ] && grep -E "$gl_stack" "/proc/$pid/maps"; then fail "OpenGL libraries are loaded"; fi
+if [ -n "${QT_LIBRARY:-}" ]; then
+    grep -qF "$QT_LIBRARY" "/proc/$pid/maps" || fail "the program did not load $QT_LIBRARY"
+fi
 
 shoot() { import -window "$wid" "$out/$1.png"; }
 click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; }

@@ -5,6 +5,8 @@
 # (root), checks its hardening and that the installed program opens its window
 # and exits cleanly when closed:
 #   package_test.sh BUILD-DIR
+# A package for another machine (ARCH, as dpkg names it) installs beside this
+# machine's libraries, multi-arch, and its program starts under EMULATOR.
 set -euo pipefail
 build=$(realpath "$1")
 xclose=$build/tests/xclose
@@ -20,8 +22,9 @@ esac
 rm -f "$build"/*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/*.deb)
-[ "$(basename "$deb")" = "${package}_$(dpkg-deb -f "$deb" Version)_$(dpkg --print-architecture).deb" ] \
-    || fail "file name $(basename "$deb")"
+arch=${ARCH:-$(dpkg --print-architecture)}
+[ "$(basename "$deb")" = "${package}_$(dpkg-deb -f "$deb" Version)_$arch.deb" ] || fail "file name $(basename "$deb")"
+[ "$(dpkg-deb -f "$deb" Architecture)" = "$arch" ] || fail "architecture $(dpkg-deb -f "$deb" Architecture)"
 [ "$(dpkg-deb -f "$deb" Package)" = "$package" ] || fail "package name"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
@@ -45,5 +48,5 @@ hardening-check --nocfprotection /usr/bin/sumgrove || fail "not hardened"
 
 export xclose
 xvfb-run -a -s "-screen 0 1920x1080x24 -dpi 96" \
-    bash -c '. "$1"; start_window /usr/bin/sumgrove; close_window' _ "$(dirname "$0")/xwindow.sh"
+    bash -c '. "$1"; start_window ${EMULATOR:-} /usr/bin/sumgrove; close_window' _ "$(dirname "$0")/xwindow.sh"
 echo "1 passed, 0 failed"
