@@ -46,6 +46,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     std::unique_ptr<QMainWindow> window;
     if (practice) {
+        keepLightSheet();
         readDisabledBoxesOnly();
         substituteFormFonts();
         window = std::make_unique<Sumgrove>();

@@ -11,10 +11,10 @@
 #            program Wine's LogPixels (WINE_RUN runs Wine's reg)
 #   SCHEME   dark: the desktop's colours are dark ones (qt5ct's or qt6ct's
 #            darker scheme with Qt's own fonts, or dark Windows system colours)
-#   SAME_AS  the 100 % shot the window must look like once shrunk back to
-#            907 x 600 (only the part on the screen is compared): with a root
-#            mean square error of at most MAX_RMSE (0 to 1), or with at most
-#            MAX_CHANGED pixels that differ by more than a tenth
+#   LIKENESS how like e2e_window's first shot, before.png, the window must
+#            look once shrunk back to 907 x 600 (where it is on the screen):
+#            "rmse MAX", a root mean square error (0 to 1), or "changed MAX",
+#            pixels that differ by more than a tenth, as a vanished caption's do
 set -euo pipefail
 exe=$1 xclose=$2 out=$3 name=$4 expected=$5
 shift 5
@@ -34,12 +34,9 @@ if [ -n "${WINE_RUN:-}" ]; then
         colours='HKEY_CURRENT_USER\Control Panel\Colors'
         "$WINE_RUN" reg export "$colours" "Z:$scratch/saved.reg" /y >/dev/null
         at_exit '"$WINE_RUN" reg delete "$colours" /f >/dev/null; "$WINE_RUN" reg import "Z:$scratch/saved.reg"'
-        printf '%s\r\n' REGEDIT4 '' "[$colours]" '"Window"="0 0 0"' '"WindowText"="255 255 255"' \
-            '"ButtonFace"="32 32 32"' '"ButtonText"="255 255 255"' '"ButtonHilight"="64 64 64"' \
-            '"ButtonLight"="48 48 48"' '"ButtonShadow"="16 16 16"' '"ButtonDkShadow"="0 0 0"' \
-            '"Menu"="0 0 0"' '"MenuText"="255 255 255"' '"MenuBar"="0 0 0"' '"Highlight"="128 0 128"' \
-            '"HighlightText"="255 255 0"' '"GrayText"="128 255 128"' '"InfoWindow"="0 0 0"' \
-            '"InfoText"="255 255 255"' >"$scratch/dark.reg"
+        printf '%s\r\n' REGEDIT4 "[$colours]" '"Window"="0 0 0"' '"WindowText"="255 255 255"' \
+            '"ButtonFace"="32 32 32"' '"ButtonText"="255 255 255"' '"Menu"="0 0 0"' '"MenuText"="255 255 255"' \
+            '"MenuBar"="0 0 0"' '"Highlight"="128 0 128"' '"GrayText"="128 255 128"' >"$scratch/dark.reg"
         "$WINE_RUN" reg import "Z:$scratch/dark.reg"
     fi
 else
@@ -60,24 +57,14 @@ import -window "$wid" "$shot"
 close_window # first: Wine's reg, above, waits for every Wine program to end
 [ "${WIDTH}x${HEIGHT} at $X,$Y" = "$expected" ] || fail "window is ${WIDTH}x${HEIGHT} at $X,$Y"
 
-if [ -n "${SAME_AS:-}" ]; then
-    reference=$out/$SAME_AS.png
-    [ -f "$reference" ] || fail "no $reference to compare with"
-    # A window partly off the screen is shot only where it is on it.
-    read -r w h < <(identify -format '%w %h\n' "$shot")
-    crop=$(awk -v s="$WIDTH" -v w="$w" -v h="$h" -v x="$X" -v y="$Y" 'BEGIN {
-        s /= 907; r = "%dx%d+%d+%d\n"
-        printf r, w / s + 0.5, h / s + 0.5, (x < 0 ? -x / s + 0.5 : 0), (y < 0 ? -y / s + 0.5 : 0) }')
-    convert "$shot" -resize "${crop%%+*}!" "$out/$name-shrunk.png"
-    if [ -n "${MAX_CHANGED:-}" ]; then # a caption that vanishes changes its pixels by far more than a tenth
-        changed=$(compare -metric AE -fuzz 10% "$out/$name-shrunk.png" "$reference[$crop]" null: 2>&1) || true
-        echo "pixels that differ from $SAME_AS.png[$crop] by more than a tenth: $changed"
-        [ "$changed" -le "$MAX_CHANGED" ] 2>/dev/null || fail "$changed pixels differ, more than $MAX_CHANGED"
-    else
-        rmse=$(compare -metric RMSE "$out/$name-shrunk.png" "$reference[$crop]" null: 2>&1 | sed 's/.*(\(.*\))/\1/') || true
-        echo "shrunk back to ${crop%%+*}, root mean square error against $SAME_AS.png[$crop]: $rmse"
-        awk -v e="$rmse" -v max="$MAX_RMSE" 'BEGIN { exit !(e != "" && e + 0 <= max + 0) }' \
-            || fail "error $rmse is above $MAX_RMSE"
-    fi
-fi
+# A window partly off the screen is shot only where it is on it.
+read -r w h < <(identify -format '%w %h\n' "$shot")
+crop=$(awk -v s="$WIDTH" -v w="$w" -v h="$h" -v x="$X" -v y="$Y" 'BEGIN { s /= 907
+    printf "%dx%d+%d+%d\n", w / s + 0.5, h / s + 0.5, (x < 0 ? -x / s + 0.5 : 0), (y < 0 ? -y / s + 0.5 : 0) }')
+convert "$shot" -resize "${crop%%+*}!" "$out/$name-shrunk.png"
+read -r metric limit <<<"$LIKENESS"
+if [ "$metric" = changed ]; then set -- -metric AE -fuzz 10%; else set -- -metric RMSE; fi
+value=$(compare "$@" "$out/$name-shrunk.png" "$out/before.png[$crop]" null: 2>&1 | sed 's/.*(\(.*\))/\1/') || true
+echo "shrunk back to ${crop%%+*}, against before.png[$crop]: $metric $value"
+awk -v v="$value" -v max="$limit" 'BEGIN { exit !(v != "" && v + 0 <= max + 0) }' || fail "$metric $value is above $limit"
 echo "1 passed, 0 failed"
