@@ -18,7 +18,7 @@
 namespace {
 #if QT_VERSION < QT_VERSION_CHECK(5, 14, 0) && defined(Q_OS_LINUX)
 bool scaledByXftDpi(); // at the end of this file, after Qt's headers: Xlib's macros clash with them
-#else
+#elif QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 bool scaledByXftDpi()
 {
     return false; // Qt takes the factor from Xft.dpi itself
