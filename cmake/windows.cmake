@@ -34,8 +34,7 @@ list(GET windows_dll_dirs 0 qt_bin)
 get_filename_component(qt_prefix "${qt_bin}" DIRECTORY)
 
 # Built on Linux, the programs run under Wine: ctest, the tests of the real
-# window and tools/dev run start them through wine-run, and ./sumgrove starts
-# the program itself, as it does in a Linux build.
+# window and tools/dev run start them through wine-run.
 if(CMAKE_CROSSCOMPILING)
     find_program(WINE wine REQUIRED)
     set(wine_prefix "${PROJECT_BINARY_DIR}/wine")
@@ -43,10 +42,6 @@ if(CMAKE_CROSSCOMPILING)
     configure_file(cmake/wine-run.in wine-run @ONLY
                    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
     set(CMAKE_CROSSCOMPILING_EMULATOR "${PROJECT_BINARY_DIR}/wine-run")
-    set(sumgrove_launcher ${PROJECT_BINARY_DIR}/sumgrove)
-    file(GENERATE OUTPUT ${sumgrove_launcher}
-         CONTENT "#!/bin/sh\nexec '${CMAKE_CROSSCOMPILING_EMULATOR}' '$<TARGET_FILE:sumgrove>' \"$@\"\n"
-         FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
     if(BUILD_TESTING) # every test runs in one prefix, made first (about 15 s, 700 MB)
         add_test(NAME wine_prefix COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} wineboot --init)
         set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix TIMEOUT 300)
