@@ -46,7 +46,10 @@ install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)
         execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
                         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/sumgrove\"
-                        COMMAND_ERROR_IS_FATAL ANY)
+                        RESULT_VARIABLE failed)
+        if(failed)
+            message(FATAL_ERROR \"objcopy: \${failed}\")
+        endif()
     endif()")
 install(FILES packaging/${app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES packaging/${app_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

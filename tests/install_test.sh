@@ -2,14 +2,14 @@
 # SPDX-FileCopyrightText: 2026 Sumgrove developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and validates what a desktop needs:
-#   install_test.sh BUILD-DIR
+#   install_test.sh BUILD-DIR [CMAKE]
 set -euo pipefail
-build=$1
+build=$1 cmake=${2:-cmake}
 . "$(dirname "$0")/testing.sh"
 prefix=$(mktemp -d)
 at_exit 'rm -rf "$prefix"'
 
-cmake --install "$build" --prefix "$prefix" >/dev/null
+"$cmake" -DCMAKE_INSTALL_PREFIX="$prefix" -P "$build/cmake_install.cmake" >/dev/null # as CMake 3.13 installs
 id=org.sumgrove.Sumgrove
 [ -x "$prefix/bin/sumgrove" ] || fail "bin/sumgrove missing"
 
