@@ -34,6 +34,10 @@ private slots:
     void objectNamesAreUnique();
     void onlyAnswerBoxesTakeInput();
     void answerBoxTakesThreeCharacters();
+    void inputMethodFollowsTheFinger_data();
+    void inputMethodFollowsTheFinger();
+    void committedTextEntersPlain_data();
+    void committedTextEntersPlain();
     void operatorItems();
     void texts_data();
     void texts();
@@ -235,6 +239,76 @@ void tst_Form::answerBoxTakesThreeCharacters()
     answer->clear();
     answer->insert(QStringLiteral("98765")); // as a paste does
     QCOMPARE(answer->text(), QStringLiteral("987"));
+}
+
+// A box reached by touch takes an input method with digits-only hints, so that
+// a touch screen shows its numeric keyboard; a real mouse press, a key or the
+// focus leaving gives the box back to plain keys.
+void tst_Form::inputMethodFollowsTheFinger_data()
+{
+    QTest::addColumn<QString>("steps"); // t: tap box 5, c: click it with the mouse, k: type a digit, f: focus box 6
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("tap") << "t" << true;
+    QTest::newRow("click") << "c" << false;
+    QTest::newRow("tap, then type on a keyboard") << "tk" << false;
+    QTest::newRow("tap, then click") << "tc" << false;
+    QTest::newRow("tap, then focus elsewhere") << "tf" << false;
+    QTest::newRow("tap it again after focus came back") << "tft" << true;
+}
+
+void tst_Form::inputMethodFollowsTheFinger()
+{
+    QFETCH(QString, steps);
+    QFETCH(bool, enabled);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QLineEdit *box = rowWidgets(window.get(), 5).answer;
+    const QPoint middle = box->rect().center();
+    auto *screen = QTest::createTouchDevice();
+    for (const QChar step : steps) {
+        if (step == u't') {
+            QTest::touchEvent(window.get(), screen).press(0, box->mapTo(window.get(), middle), window.get());
+            QTest::touchEvent(window.get(), screen).release(0, box->mapTo(window.get(), middle), window.get());
+        } else if (step == u'c') {
+            QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, middle);
+        } else if (step == u'k') {
+            QTest::keyClick(box, Qt::Key_4);
+        } else {
+            rowWidgets(window.get(), 6).answer->setFocus(Qt::TabFocusReason);
+        }
+    }
+    QCOMPARE(QApplication::focusWidget(), steps.endsWith(u'f') ? rowWidgets(window.get(), 6).answer : box);
+    QInputMethodQueryEvent query(Qt::ImEnabled | Qt::ImHints);
+    QCoreApplication::sendEvent(box, &query);
+    QCOMPARE(query.value(Qt::ImEnabled).toBool(), enabled);
+    if (enabled)
+        QCOMPARE(Qt::InputMethodHints(query.value(Qt::ImHints).toInt()),
+                 Qt::ImhDigitsOnly | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
+}
+
+// What an input method or an on-screen keyboard commits enters as the plain
+// characters that grading reads, within the three a box holds; nothing else enters.
+void tst_Form::committedTextEntersPlain_data()
+{
+    QTest::addColumn<QString>("committed");
+    QTest::addColumn<QString>("held");
+    QTest::newRow("full-width digits") << QString::fromUtf8("１２") << "412";
+    QTest::newRow("ideographic space") << QString::fromUtf8("　９") << "4 9";
+    QTest::newRow("trailing space") << "12 " << "412";
+    QTest::newRow("words") << QString::fromUtf8("你好") << "4";
+    QTest::newRow("digits with a word") << QString::fromUtf8("1号") << "4";
+}
+
+void tst_Form::committedTextEntersPlain()
+{
+    QFETCH(QString, committed);
+    QFETCH(QString, held);
+    QLineEdit *box = rowWidgets(window.get(), 5).answer;
+    box->setText(QStringLiteral("4"));
+    QInputMethodEvent commit;
+    commit.setCommitString(committed);
+    QCoreApplication::sendEvent(box, &commit);
+    QCOMPARE(box->text(), held);
 }
 
 void tst_Form::operatorItems()

@@ -62,6 +62,7 @@ private slots:
     void gradeAndScore_data();
     void gradeAndScore();
     void regradeAfterCorrection();
+    void heldTextIsGraded();
     void submitBeforeStart();
     void newSetLeavesNothingToUndo();
     void anyTypedTextGradesAsItReads();
@@ -256,6 +257,21 @@ void tst_Practice::regradeAfterCorrection()
     QTest::keyClicks(w.answer, QString::number(resultOf(w)));
     submit();
     QCOMPARE(score(), QStringLiteral("5"));
+    QCOMPARE(w.verdict->styleSheet(), green);
+}
+
+// An on-screen keyboard holds typed digits as pre-edit text until Enter; a
+// pupil who taps 提交答案 straight away is graded on what the box shows.
+void tst_Practice::heldTextIsGraded()
+{
+    start();
+    const RowWidgets w = rowWidgets(window.get(), 13);
+    w.answer->setFocus();
+    QInputMethodEvent typing(QString::number(resultOf(w)), {});
+    QCoreApplication::sendEvent(w.answer, &typing);
+    QCOMPARE(w.answer->text(), QString());
+    submit();
+    QCOMPARE(w.answer->text(), QString::number(resultOf(w)));
     QCOMPARE(w.verdict->styleSheet(), green);
 }
 

@@ -100,6 +100,16 @@ bool isRight(const QString &answer, std::optional<int> expected)
     return expected && !answer.isEmpty() && withPlainDigits(answer).toInt(nullptr, 10) == *expected;
 }
 
+std::optional<QString> plainAnswer(const QString &committed)
+{
+    QString plain = withPlainDigits(committed);
+    for (const QChar c : plain) {
+        if ((c < u'0' || c > u'9') && c != u'+' && c != u'-' && c != u' ')
+            return std::nullopt;
+    }
+    return plain;
+}
+
 std::optional<bool> gradeRow(const QString &symbol, const QString &first, const QString &second,
                              const QString &answer)
 {

@@ -46,6 +46,11 @@ std::optional<int> expectedResult(Operation operation, int first, int second);
 // result, full-width forms read as plain ones.
 bool isRight(const QString &answer, std::optional<int> expected);
 
+// Text that an input method or on-screen keyboard commits into an answer box,
+// as the box should take it: full-width digits, signs and spaces made plain,
+// as isRight() reads them. None when it holds anything else: a word, letters.
+std::optional<QString> plainAnswer(const QString &committed);
+
 // The verdict of a row as its boxes read; none when the operator is unknown.
 std::optional<bool> gradeRow(const QString &symbol, const QString &first, const QString &second,
                              const QString &answer);

@@ -20,6 +20,7 @@
 // and that name's change is what announces the score.
 #include "sumgrove.h"
 
+#include "answerinput.h"
 #include "arithmetic.h"
 #include "spoken.h"
 
@@ -72,6 +73,7 @@ int Sumgrove::OnActionStartClicked()
 
 int Sumgrove::OnActionSendClicked()
 {
+    ui.answerInput->commitHeldText();
     m_wrongCount = 0;
     for (int i = 1; i <= Ui_SumgroveClass::RowCount; ++i) {
         const auto row = ui.row(i);

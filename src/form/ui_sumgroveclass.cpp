@@ -3,9 +3,10 @@
 
 #include "ui_sumgroveclass.h"
 
+#include "answerinput.h"
+
 #include <QtCore/QCoreApplication>
 #include <QtCore/QMetaObject>
-#include <QtGui/QInputMethodQueryEvent>
 #include <QtGui/QFont>
 #include <QtGui/QIcon>
 
@@ -85,28 +86,6 @@ void raisedBox(QFrame *frame)
     frame->setMidLineWidth(1);
 }
 
-// A pupil's pinyin input method stays on while they type answers; through it
-// a digit may pick a candidate or arrive full-width. The boxes this watches
-// tell every input method they take none, so keys come plain. Qt 5 answers
-// from WA_InputMethodEnabled; Qt 6's line edits answer yes whatever it says.
-class NoInputMethod : public QObject
-{
-public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::InputMethodQuery)
-            return false;
-        auto *query = static_cast<QInputMethodQueryEvent *>(event);
-        if (!(query->queries() & Qt::ImEnabled))
-            return false;
-        watched->event(event); // the box answers the other questions
-        query->setValue(Qt::ImEnabled, false);
-        return true;
-    }
-};
-
 QLabel *placedLabel(QWidget *parent, const char *name, const QRect &geometry)
 {
     auto *widget = named(new QLabel(parent), name);
@@ -134,7 +113,7 @@ QAction *action(QMainWindow *window, const char *name, const char *iconPath)
     return result;
 }
 
-void buildRow(Form &form, const RowSpec &spec, NoInputMethod *noInputMethod)
+void buildRow(Form &form, const RowSpec &spec)
 {
     auto *container = named(new QWidget(form.centralWidget), spec.containerName);
     container->setGeometry(QRect(QPoint(spec.x, spec.y), rowSize));
@@ -166,9 +145,7 @@ void buildRow(Form &form, const RowSpec &spec, NoInputMethod *noInputMethod)
     answer->setMinimumSize(QSize(0, 30));
     answer->setFont(yaHei(12));
     answer->setMaxLength(3);
-    answer->setInputMethodHints(Qt::ImhNoPredictiveText);
-    answer->setAttribute(Qt::WA_InputMethodEnabled, false);
-    answer->installEventFilter(noInputMethod);
+    form.answerInput->watch(answer);
     answer->setAlignment(Qt::AlignCenter);
 
     auto *verdict = named(new QLabel(container), spec.verdictName);
@@ -215,9 +192,9 @@ void Ui_SumgroveClass::setupUi(QMainWindow *SumgroveClass)
     label->setStyleSheet(QStringLiteral("color: rgb(255, 85, 0);"));
     label->setAlignment(Qt::AlignCenter);
 
-    auto *noInputMethod = new NoInputMethod(centralWidget);
+    answerInput = new AnswerInput(centralWidget);
     for (const RowSpec &spec : rowSpecs)
-        buildRow(*this, spec, noInputMethod);
+        buildRow(*this, spec);
 
     // The colour legend: a green and a red swatch captioned with the two verdicts.
     label1_2 = placedLabel(centralWidget, "label1_2", QRect(560, 30, 30, 30));

@@ -47,6 +47,8 @@
     ROW(14, layoutWidget_19, horizontalLayout_20, label_40, 430, 210) \
     ROW(1, layoutWidget1, horizontalLayout, label_3, 10, 70)
 
+class AnswerInput;
+
 class Ui_SumgroveClass
 {
 public:
@@ -93,6 +95,7 @@ public:
     QMenuBar *menuBar;
     QMenu *menu;
     QToolBar *mainToolBar;
+    AnswerInput *answerInput; // what reaches the answer boxes from input methods
 
     void setupUi(QMainWindow *SumgroveClass);
     void retranslateUi(QMainWindow *SumgroveClass);
