@@ -6,8 +6,10 @@
 #include "placement.h"
 
 #include <QtGui/QFont>
+#include <QtGui/QFontDatabase>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QScreen>
+#include <QtGui/QStyleHints>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QMainWindow>
 #include <QtWidgets/QStyle>
@@ -84,6 +86,17 @@ void substituteFormFonts()
                                {QStringLiteral("STZhongsong"), QStringLiteral("SimSun"),
                                 QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN"),
                                 QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")});
+#ifdef Q_OS_WASM
+    // A browser brings no CJK face, and Qt's default there is 12 pt, which
+    // cuts off the legend's captions: the web build carries its own face,
+    // which stands in for the default one too, and keeps the desktop's 9 pt.
+    const int face = QFontDatabase::addApplicationFont(QStringLiteral(":/Sumgrove/fonts/wqy-microhei.ttf"));
+    const QStringList families = QFontDatabase::applicationFontFamilies(face);
+    QFont font = QApplication::font();
+    QFont::insertSubstitutions(font.family(), families);
+    font.setPointSize(9);
+    QApplication::setFont(font);
+#endif
 }
 
 void keepLightSheet()
@@ -101,6 +114,8 @@ void keepLightSheet()
 void showAtStartPosition(QMainWindow &window)
 {
     window.show();
+    if (QGuiApplication::styleHints()->showIsFullScreen())
+        return; // it has the whole screen (a browser's canvas, sized to the form): nowhere to move it
     window.move(startPosition(QGuiApplication::primaryScreen()->virtualSize(), window.size()));
 }
 

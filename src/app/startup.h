@@ -25,7 +25,8 @@ void quietResetStyleNotice();
 // China knows them by their English names; the heading's face comes with
 // Office, so Windows' own SimSun stands in for it. Elsewhere the CJK faces
 // that Linux distributions ship stand in, so the captions keep a Chinese face
-// and Qt need not search every family.
+// and Qt need not search every family. A browser has none: there the web
+// build's own face stands in.
 void substituteFormFonts();
 
 // After the application object exists: the form's fixed colours (white boxes,
@@ -36,7 +37,8 @@ void substituteFormFonts();
 void keepLightSheet();
 
 // Shows the window, then moves it to where startPosition() puts it on the
-// desktop, using the sizes of the shown window.
+// desktop, using the sizes of the shown window; where the platform shows
+// windows full screen, as a browser does, it stays where it is.
 void showAtStartPosition(QMainWindow &window);
 
 #endif // SUMGROVE_STARTUP_H

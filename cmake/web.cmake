@@ -1,0 +1,63 @@
+# SPDX-FileCopyrightText: 2026 Sumgrove developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The web build: the program compiled to WebAssembly and the page that serves
+# it, a folder any static web server can host (web/ holds the page's own
+# files). A browser brings no CJK face, so the program carries WenQuanYi Micro
+# Hei cut down to the characters of its own sources, remade whenever they
+# change. Run as a script (cmake -P), this file assembles the folder.
+
+if(CMAKE_SCRIPT_MODE_FILE)
+    file(REMOVE_RECURSE "${page}")
+    file(MAKE_DIRECTORY "${page}")
+    file(COPY "${bin}/sumgrove.js" "${bin}/sumgrove.wasm" "${qtloader}" "${src}/web/manifest.webmanifest"
+              "${src}/src/form/Resources/sumgrove-48.png" "${src}/src/form/Resources/sumgrove-256.png"
+              "${src}/web/wqy-microhei.txt"
+         DESTINATION "${page}")
+    file(COPY "${src}/LICENSES/" DESTINATION "${page}/licenses")
+    file(COPY "${src}/src/form/Resources/sumgrove.ico" DESTINATION "${page}")
+    file(RENAME "${page}/sumgrove.ico" "${page}/favicon.ico")
+    file(SIZE "${bin}/sumgrove.wasm" WASM_BYTES)
+    configure_file("${src}/web/index.html" "${page}/index.html" @ONLY)
+    # The cache is named after everything it keeps: any change makes a new one.
+    file(GLOB_RECURSE served "${page}/*")
+    set(contents)
+    foreach(file IN LISTS served)
+        file(SHA256 "${file}" hash)
+        string(APPEND contents "${hash}")
+    endforeach()
+    string(SHA256 hash "${contents}")
+    string(SUBSTRING "${hash}" 0 16 hash)
+    set(CACHE_NAME "sumgrove-${version}-${hash}")
+    configure_file("${src}/web/sw.js" "${page}/sw.js" @ONLY)
+    return()
+endif()
+
+find_program(WEBFONT_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH REQUIRED) # Debian's, with fontTools
+set(cjk_font /usr/share/fonts/truetype/wqy/wqy-microhei.ttc CACHE FILEPATH "The CJK face the page carries, cut down")
+file(GLOB_RECURSE program_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h)
+set(fonts ${PROJECT_BINARY_DIR}/fonts)
+add_custom_command(OUTPUT ${fonts}/wqy-microhei.ttf
+                   COMMAND ${WEBFONT_PYTHON} ${PROJECT_SOURCE_DIR}/tools/webfont ${cjk_font} ${fonts}/wqy-microhei.ttf
+                           ${program_sources}
+                   DEPENDS tools/webfont ${cjk_font} ${program_sources} VERBATIM)
+file(WRITE ${fonts}/fonts.qrc [[<RCC><qresource prefix="/Sumgrove/fonts">
+<file>wqy-microhei.ttf</file>
+</qresource></RCC>
+]])
+qt_add_resources(fonts_rcc ${fonts}/fonts.qrc)
+target_sources(sumgrove_resources PRIVATE ${fonts_rcc})
+
+# The folder to serve, beside the program; 'web_package' zips it.
+set(page_name sumgrove-${PROJECT_VERSION}-web)
+set(page ${PROJECT_BINARY_DIR}/${page_name})
+file(GLOB page_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*)
+add_custom_command(OUTPUT ${page}/index.html
+                   COMMAND ${CMAKE_COMMAND} -Dsrc=${PROJECT_SOURCE_DIR} -Dbin=${PROJECT_BINARY_DIR} -Dpage=${page}
+                           -Dversion=${PROJECT_VERSION}
+                           -Dqtloader=${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js
+                           -P ${CMAKE_CURRENT_LIST_FILE}
+                   DEPENDS sumgrove ${page_sources} ${CMAKE_CURRENT_LIST_FILE} VERBATIM)
+add_custom_target(web_page ALL DEPENDS ${page}/index.html)
+add_custom_target(web_package
+                  COMMAND ${CMAKE_COMMAND} -E tar cf ${page_name}.zip --format=zip ${page_name}
+                  WORKING_DIRECTORY ${PROJECT_BINARY_DIR} DEPENDS web_page VERBATIM)
