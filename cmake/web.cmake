@@ -40,10 +40,10 @@ add_custom_command(OUTPUT ${fonts}/wqy-microhei.ttf
                    COMMAND ${WEBFONT_PYTHON} ${PROJECT_SOURCE_DIR}/tools/webfont ${cjk_font} ${fonts}/wqy-microhei.ttf
                            ${program_sources}
                    DEPENDS tools/webfont ${cjk_font} ${program_sources} VERBATIM)
-file(WRITE ${fonts}/fonts.qrc [[<RCC><qresource prefix="/Sumgrove/fonts">
+file(CONFIGURE OUTPUT ${fonts}/fonts.qrc CONTENT [[<RCC><qresource prefix="/Sumgrove/fonts">
 <file>wqy-microhei.ttf</file>
 </qresource></RCC>
-]])
+]]) # written only when it changes: rcc and the link would follow
 qt_add_resources(fonts_rcc ${fonts}/fonts.qrc)
 target_sources(sumgrove_resources PRIVATE ${fonts_rcc})
 
