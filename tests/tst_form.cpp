@@ -264,7 +264,7 @@ void tst_Form::inputMethodFollowsTheFinger()
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QLineEdit *box = rowWidgets(window.get(), 5).answer;
     const QPoint middle = box->rect().center();
-    auto *screen = QTest::createTouchDevice();
+    static auto *const screen = QTest::createTouchDevice(); // Qt keeps it registered for good
     for (const QChar step : steps) {
         if (step == u't') {
             QTest::touchEvent(window.get(), screen).press(0, box->mapTo(window.get(), middle), window.get());
