@@ -9,11 +9,12 @@
 #include <libweston/libweston.h>
 
 #include <fcntl.h>
+#include <climits>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <sstream>
 #include <string>
 
 // Weston exports these to its backends, without a public header.
@@ -29,41 +30,23 @@ void weston_touch_device_destroy(weston_touch_device *device);
 
 namespace {
 
-struct Finger
-{
-    weston_touch_device *device;
-    wl_listener gone;
-    std::string pending;
-};
+weston_touch_device *screen;
+wl_listener gone;
 
-void touch(Finger &finger, int type, double x, double y)
+int readCommands(int fd, uint32_t, void *)
 {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    notify_touch_normalized(finger.device, &now, 0, x, y, nullptr, type);
-    notify_touch_frame(finger.device);
-}
-
-void destroy(wl_listener *listener, void *)
-{
-    Finger *finger = wl_container_of(listener, finger, gone);
-    weston_touch_device_destroy(finger->device); // before Weston's seat, which asserts it has none
-}
-
-int readLines(int fd, uint32_t, void *data)
-{
-    auto &finger = *static_cast<Finger *>(data);
-    char buffer[256];
-    const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n > 0)
-        finger.pending.append(buffer, static_cast<size_t>(n));
-    for (size_t end; (end = finger.pending.find('\n')) != std::string::npos; finger.pending.erase(0, end + 1)) {
+    char buffer[PIPE_BUF + 1]; // a test writes its commands at once, so they arrive whole
+    const ssize_t n = read(fd, buffer, PIPE_BUF);
+    buffer[n > 0 ? n : 0] = '\0';
+    std::istringstream commands(buffer);
+    for (std::string command; commands >> command;) {
         double x = 0, y = 0;
-        const std::string line = finger.pending.substr(0, end);
-        if (std::sscanf(line.c_str(), "down %lf %lf", &x, &y) == 2)
-            touch(finger, WL_TOUCH_DOWN, x, y);
-        else if (line == "up")
-            touch(finger, WL_TOUCH_UP, 0, 0);
+        if (command == "down")
+            commands >> x >> y;
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        notify_touch_normalized(screen, &now, 0, x, y, nullptr, command == "down" ? WL_TOUCH_DOWN : WL_TOUCH_UP);
+        notify_touch_frame(screen);
     }
     return 0;
 }
@@ -80,11 +63,11 @@ extern "C" WL_EXPORT int wet_module_init(weston_compositor *compositor, int *, c
     // The backend's seat exists by now; clients learn of its touch screen as they bind it.
     weston_seat *seat = wl_container_of(compositor->seat_list.next, seat, link);
     weston_seat_init_touch(seat);
-    static Finger finger{weston_touch_create_touch_device(weston_seat_get_touch(seat), "test-touch", nullptr, nullptr),
-                         {}, {}};
-    finger.gone.notify = destroy;
-    wl_signal_add(&compositor->destroy_signal, &finger.gone);
-    wl_event_loop_add_fd(wl_display_get_event_loop(compositor->wl_display), fd, WL_EVENT_READABLE, readLines,
-                         &finger);
+    screen = weston_touch_create_touch_device(weston_seat_get_touch(seat), "test-touch", nullptr, nullptr);
+    // Gone before Weston's seat, which asserts that it has none left.
+    gone.notify = [](wl_listener *, void *) { weston_touch_device_destroy(screen); };
+    wl_signal_add(&compositor->destroy_signal, &gone);
+    wl_event_loop_add_fd(wl_display_get_event_loop(compositor->wl_display), fd, WL_EVENT_READABLE, readCommands,
+                         nullptr);
     return 0;
 }
