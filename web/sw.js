@@ -6,8 +6,7 @@
 // cache, takes over at once and deletes the caches of the builds before it.
 'use strict';
 const cacheName = '@CACHE_NAME@';
-const files = ['./', 'index.html', 'qtloader.js', 'sumgrove.js', 'sumgrove.wasm', 'manifest.webmanifest',
-               'favicon.ico', 'sumgrove-48.png', 'sumgrove-256.png'];
+const files = ['./', @FILES@]; // everything the folder holds
 
 self.addEventListener('install', event => {
     event.waitUntil(caches.open(cacheName).then(cache => cache.addAll(files)).then(() => self.skipWaiting()));
