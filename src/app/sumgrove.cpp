@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The practice window: builds the form, seeds the problem generator once and
-// wires the two actions. What the actions and the clock do lives with the drill.
+// wires the two actions. What the actions and the clock do is in practice.cpp.
 #include "sumgrove.h"
 
 #include <cstdlib>
