@@ -48,7 +48,7 @@ pid=$!
 
 # Weston places the window where it likes. The legend's green swatch, whose
 # inside starts at 635,51 of the window's inside, tells where that is.
-for _ in $(seq 60); do
+for _ in $(seq 300); do # emulated on a busy machine, a minute or more
     import -window root "$out/root.png"
     swatch=$(convert "$out/root.png" -fill black +opaque '#00FF00' -format '%@' info: 2>/dev/null)
     [[ $swatch == 28x28+* ]] && break

@@ -26,16 +26,19 @@ def fail(message):
     sys.exit(1)
 
 
-def find_app(timeout=20):
+def find_app(timeout=120):
+    """The program once it is on the accessibility bus with its whole form.
+    Emulated on a busy machine that can take a minute: wait for it, not for time."""
     end = time.time() + timeout
     while time.time() < end:
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
-            if app is not None and app.name == APP:
+            if app is not None and app.name == APP and \
+                    sum(re.fullmatch(r'第\d+题', n.name or '') is not None for n in nodes(app)) == 20:
                 return app
-        time.sleep(0.2)
-    fail('the program never appeared on the accessibility bus')
+        time.sleep(0.5)
+    fail('the program and its form never appeared on the accessibility bus')
 
 
 def nodes(root):

@@ -12,9 +12,18 @@ start_window() { # command... ; sets pid, wid, X, Y, WIDTH, HEIGHT; stderr to $e
     # (Not 2>/dev/stderr: reopening that truncates a log file the caller writes to.)
     if [ -n "${errlog:-}" ]; then "$@" 2>"$errlog" & else "$@" & fi
     pid=$!
-    wid=$(timeout 15 xdotool search --sync --onlyvisible --name "^${title}\$" | head -1) || true
+    wid=$(timeout 90 xdotool search --sync --onlyvisible --name "^${title}\$" | head -1) || true
     [ -n "$wid" ] || fail "no window titled '$title'"
-    sleep 0.5
+    # Mapped is not painted: emulated on a busy machine the window can stay
+    # black for seconds. The form is there once the legend's green swatch is.
+    local green=0
+    for _ in $(seq 300); do
+        green=$(import -window "$wid" png:- 2>/dev/null | convert - -fill black +opaque '#00FF00' -fill white \
+                -opaque '#00FF00' -format '%[fx:mean*w*h]' info: 2>/dev/null) || green=0
+        [ "${green%.*}" -ge 400 ] && break
+        sleep 0.2
+    done
+    [ "${green%.*}" -ge 400 ] || fail "the window never showed its form"
     eval "$(xdotool getwindowgeometry --shell "$wid")"
     echo "window $wid: ${WIDTH}x${HEIGHT} at $X,$Y"
 }
