@@ -8,6 +8,19 @@ title='数学练习题    By: 砚田学社 - quillmarsh 编写'
 export LC_ALL=C.UTF-8 # xdotool matches no Chinese title in the C locale
 [ -n "${XDG_RUNTIME_DIR:-}" ] || private_runtime_dir
 
+# Waits, up to TRIES shots of the window, until the number of white pixels
+# that OPERATIONS leave of the picture (cropped by CROP) compares as asked.
+await_pixels() { # tries crop operations test-operator number
+    local count
+    for _ in $(seq "$1"); do
+        # shellcheck disable=SC2086 # the operations are words
+        count=$(import -window "$wid" png:- 2>/dev/null | convert - $2 +repage $3 -format '%[fx:mean*w*h]' info: 2>/dev/null) \
+            && [ "${count%.*}" "$4" "$5" ] && return
+        sleep 0.05
+    done
+    return 1
+}
+
 start_window() { # command... ; sets pid, wid, X, Y, WIDTH, HEIGHT; stderr to $errlog if set
     # (Not 2>/dev/stderr: reopening that truncates a log file the caller writes to.)
     if [ -n "${errlog:-}" ]; then "$@" 2>"$errlog" & else "$@" & fi
@@ -16,15 +29,15 @@ start_window() { # command... ; sets pid, wid, X, Y, WIDTH, HEIGHT; stderr to $e
     [ -n "$wid" ] || fail "no window titled '$title'"
     # Mapped is not painted: emulated on a busy machine the window can stay
     # black for seconds. The form is there once the legend's green swatch is.
-    local green=0
-    for _ in $(seq 300); do
-        green=$(import -window "$wid" png:- 2>/dev/null | convert - -fill black +opaque '#00FF00' -fill white \
-                -opaque '#00FF00' -format '%[fx:mean*w*h]' info: 2>/dev/null) || green=0
-        [ "${green%.*}" -ge 400 ] && break
-        sleep 0.2
-    done
-    [ "${green%.*}" -ge 400 ] || fail "the window never showed its form"
+    # Then row 1's answer box, which has the focus, blinks its caret: every
+    # shot starts while it is hidden, as the first shot did.
+    await_pixels 300 '' "-fill black +opaque #00FF00 -fill white -opaque #00FF00" -ge 400 \
+        || fail "the window never showed its form"
     eval "$(xdotool getwindowgeometry --shell "$wid")"
+    local caret
+    caret=$(awk -v w="$WIDTH" -v x="$X" -v y="$Y" 'BEGIN { s = w / 907
+        printf "%dx%d+%d+%d\n", 68 * s, 16 * s, 356 * s + (x < 0 ? x : 0), 97 * s + (y < 0 ? y : 0) }')
+    await_pixels 50 "-crop $caret" "-threshold 50% -negate" -eq 0 || fail "the caret never hid"
     echo "window $wid: ${WIDTH}x${HEIGHT} at $X,$Y"
 }
 
