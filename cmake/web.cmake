@@ -50,6 +50,11 @@ file(CONFIGURE OUTPUT ${fonts}/fonts.qrc CONTENT [[<RCC><qresource prefix="/Sumg
 qt_add_resources(fonts_rcc ${fonts}/fonts.qrc)
 target_sources(sumgrove_resources PRIVATE ${fonts_rcc})
 
+# The program's side of the page: its accessibility and what its keyboards
+# commit. It starts itself, so it goes into the program, not the library.
+target_sources(sumgrove PRIVATE src/app/webpage.cpp src/app/webpage.h)
+target_link_libraries(sumgrove PRIVATE Qt6::GuiPrivate)
+
 # The folder to serve, beside the program; 'web_package' zips it.
 set(page_name sumgrove-${PROJECT_VERSION}-web)
 set(page ${PROJECT_BINARY_DIR}/${page_name})

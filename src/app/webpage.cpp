@@ -1,0 +1,179 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Built into the web program only (cmake/web.cmake), which needs no branch in
+// main(): the page joins the window as the event loop starts. The page's side
+// is in web/index.html.
+#include "webpage.h"
+
+#include <QtCore/QTimer>
+#include <QtGui/QAccessible>
+#include <QtGui/QInputMethodEvent>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QMainWindow>
+#include <QtWidgets/QTimeEdit>
+#include <QtWidgets/QToolBar>
+// Qt sends accessibility events only while its platform's accessibility is
+// active, and only a platform plugin can make it so: Qt 6.4's for WebAssembly
+// never does.
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+
+namespace {
+WebPage *thePage = nullptr;
+
+void joinPage()
+{
+    QTimer::singleShot(0, qApp, [] { // the window is built and shown by then
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *window = qobject_cast<QMainWindow *>(widget))
+                thePage = new WebPage(window);
+        }
+    });
+}
+
+QAccessibleInterface *interfaceOf(QWidget *widget)
+{
+    return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+}
+
+void doAction(QWidget *widget, const QString &action)
+{
+    if (QAccessibleInterface *interface = interfaceOf(widget)) {
+        if (QAccessibleActionInterface *actions = interface->actionInterface())
+            actions->doAction(action);
+    }
+}
+} // namespace
+Q_COREAPP_STARTUP_FUNCTION(joinPage)
+
+WebPage::WebPage(QMainWindow *window)
+    : QObject(window)
+    , m_window(window)
+{
+    for (QToolBar *bar : window->findChildren<QToolBar *>()) {
+        for (QAction *action : bar->actions()) {
+            if (QWidget *button = bar->widgetForAction(action); button && !action->isSeparator())
+                m_elements.push_back({button, "button"});
+        }
+    }
+    m_elements.push_back({window->findChild<QLabel *>(QStringLiteral("labelScore")), "status"});
+    m_elements.push_back({window->findChild<QTimeEdit *>(QStringLiteral("timeEdit")), "timer"});
+    // The answer boxes, in the order Tab walks them.
+    for (QWidget *widget = window->nextInFocusChain(); widget != window; widget = widget->nextInFocusChain()) {
+        if (qobject_cast<QLineEdit *>(widget) && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
+            m_elements.push_back({widget, "field"});
+    }
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler(&WebPage::updated);
+    show();
+}
+
+void WebPage::updated(QAccessibleEvent *)
+{
+    if (thePage)
+        thePage->showSoon();
+}
+
+// Once for everything that changed in one pass of the event loop: a new set
+// changes a hundred widgets.
+void WebPage::showSoon()
+{
+    if (!m_showing)
+        QTimer::singleShot(0, this, &WebPage::show);
+    m_showing = true;
+}
+
+void WebPage::show()
+{
+    m_showing = false;
+    const emscripten::val page = emscripten::val::global("sumgrovePage");
+    if (page.isUndefined()) // a page of one's own, without the elements
+        return;
+    const QPoint origin = m_window->mapToGlobal(QPoint(0, 0));
+    emscripten::val elements = emscripten::val::array();
+    for (const Element &element : m_elements) {
+        QAccessibleInterface *interface = interfaceOf(element.widget);
+        if (!interface)
+            continue;
+        const QRect place = interface->rect().translated(-origin);
+        emscripten::val state = emscripten::val::object();
+        state.set("kind", std::string(element.kind));
+        state.set("name", interface->text(QAccessible::Name).toStdString());
+        state.set("description", interface->text(QAccessible::Description).toStdString());
+        state.set("value", interface->text(QAccessible::Value).toStdString());
+        state.set("readOnly", bool(interface->state().readOnly));
+        state.set("focused", bool(interface->state().focused));
+        state.set("x", place.x());
+        state.set("y", place.y());
+        state.set("width", place.width());
+        state.set("height", place.height());
+        elements.call<void>("push", state);
+    }
+    page.call<void>("show", elements);
+}
+
+QWidget *WebPage::widget(int element, const char *kind) const
+{
+    if (element < 0 || element >= int(m_elements.size()) || qstrcmp(m_elements[element].kind, kind) != 0)
+        return nullptr;
+    return m_elements[element].widget;
+}
+
+void WebPage::press(int element)
+{
+    if (thePage)
+        doAction(thePage->widget(element, "button"), QAccessibleActionInterface::pressAction());
+}
+
+void WebPage::focus(int element)
+{
+    if (thePage)
+        doAction(thePage->widget(element, "field"), QAccessibleActionInterface::setFocusAction());
+}
+
+void WebPage::type(int element, const QString &text)
+{
+    if (!thePage)
+        return;
+    if (auto *box = static_cast<QLineEdit *>(thePage->widget(element, "field"))) {
+        QInputMethodEvent edit; // replaces all the box holds
+        edit.setCommitString(text, -box->cursorPosition(), int(box->text().size()));
+        QCoreApplication::sendEvent(box, &edit);
+    }
+    thePage->showSoon(); // a refused text leaves the box as it was, and the field must say so
+}
+
+void WebPage::commit(const QString &text)
+{
+    if (!thePage)
+        return;
+    QWidget *focus = QApplication::focusWidget();
+    for (const Element &element : thePage->m_elements) {
+        if (focus && element.widget == focus && qstrcmp(element.kind, "field") == 0) {
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QCoreApplication::sendEvent(focus, &commit);
+        }
+    }
+}
+
+EMSCRIPTEN_BINDINGS(sumgrove_page)
+{
+    emscripten::function("sumgrovePress", &WebPage::press);
+    emscripten::function("sumgroveFocus", &WebPage::focus);
+    emscripten::function("sumgroveType", +[](int element, const std::string &text) {
+        WebPage::type(element, QString::fromStdString(text));
+    });
+    emscripten::function("sumgroveCommit", +[](const std::string &text) {
+        WebPage::commit(QString::fromStdString(text));
+    });
+}

@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 Sumgrove developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef SUMGROVE_WEBPAGE_H
+#define SUMGROVE_WEBPAGE_H
+
+#include <QtCore/QObject>
+#include <QtCore/QPointer>
+#include <QtCore/QString>
+
+#include <vector>
+
+class QAccessibleEvent;
+class QMainWindow;
+class QWidget;
+
+// The web program's link with the page around its canvas, which Qt 6.4 for
+// WebAssembly does not make.
+//
+// A screen reader cannot read the canvas Qt draws the form into, and Qt 6.4
+// for WebAssembly hands nothing to the browser's accessibility tree. So the
+// page keeps real HTML elements over the widgets a pupil uses: the tool
+// bar's two buttons, the score, the clock and the twenty answer boxes in Tab
+// order. This keeps them in step: Qt's own accessibility events, switched on
+// here as a screen reader switches them on on the desktop, say when anything
+// changed, and every element is written from its widget's own accessible
+// interface, so the page says what the desktop's screen readers hear.
+//
+// Text reaches the answer boxes from the page too: typed into those fields,
+// or committed by an on-screen keyboard or input method into Qt's own hidden
+// text input, which Qt 6.4 reads only as key presses (on Android, as the last
+// character alone). Either way it enters the box as an input method's commit,
+// through the box's own filter: digits, full-width ones made plain, nothing
+// else.
+class WebPage : public QObject
+{
+public:
+    explicit WebPage(QMainWindow *window);
+
+    // What the page asks of the program; ELEMENT counts the elements in the
+    // order the page was given them.
+    static void press(int element);
+    static void focus(int element);
+    static void type(int element, const QString &text); // the field's whole text
+    static void commit(const QString &text);           // into the box with the focus
+
+private:
+    struct Element
+    {
+        QPointer<QWidget> widget;
+        const char *kind; // "button", "status", "timer" or "field"
+    };
+
+    static void updated(QAccessibleEvent *event);
+    void showSoon();
+    void show();
+    QWidget *widget(int element, const char *kind) const;
+
+    QMainWindow *m_window;
+    std::vector<Element> m_elements;
+    bool m_showing = false; // a show() is on its way
+};
+
+#endif // SUMGROVE_WEBPAGE_H
