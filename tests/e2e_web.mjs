@@ -1,18 +1,23 @@
 // SPDX-FileCopyrightText: 2026 Sumgrove developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The web build's page in a real Chromium, as a pupil meets it:
-//   node e2e_web.mjs PAGE-FOLDER OUTDIR DESKTOP-SHOT CHECK
-// CHECK names one of the checks below. Screenshots stay in OUTDIR; the form
-// is compared with the desktop program's first shot as the scaled tests do.
+// The web build's page in a real browser, as a pupil meets it:
+//   node e2e_web.mjs PAGE-FOLDER OUTDIR DESKTOP-SHOT CHECK [ENGINE]
+// CHECK names one of the checks below; ENGINE is chromium (the default),
+// firefox or webkit (both in the X server of xvfb-run). Screenshots stay in
+// OUTDIR; the form is compared with the desktop program's first shot as the
+// scaled tests do. A check the engine cannot do reports itself skipped.
 import { execFileSync } from 'node:child_process';
 import { mkdirSync } from 'node:fs';
 import { formShown, launch, serve } from '../tools/webpage.mjs';
 
-const [folder, out, desktopShot, check] = process.argv.slice(2);
+const [folder, out, desktopShot, check, engine = 'chromium'] = process.argv.slice(2);
 mkdirSync(out, { recursive: true });
 const fail = message => { console.log(`FAIL: ${message}`); process.exit(1); };
+const skip = why => { console.log(`SKIP: ${why}`); process.exit(77); };
+const chromium = engine === 'chromium';
 const pause = ms => new Promise(resolve => setTimeout(resolve, ms));
+const until = async (check, what, ms = 5000) => { for (const end = Date.now() + ms; !await check(); await pause(100)) if (Date.now() > end) fail(what); };
 const run = command => { try { return execFileSync('sh', ['-c', command], { encoding: 'utf8', stdio: 'pipe' }).trim(); }
                          catch (e) { return e.stderr.trim(); } }; // compare reports its measure on stderr
 const read = (shot, geometry) => run(`convert '${shot}[${geometry}]' -colorspace gray -resize 400% -threshold 60% -bordercolor white -border 20 png:- |
@@ -24,7 +29,7 @@ const colour = (shot, geometry, hex) => Number(run(`convert '${shot}[${geometry}
 const clockMoved = (a, b) => Number(run(`compare -metric AE '${a}[120x40+780+45]' '${b}[120x40+780+45]' null:`)) > 0;
 
 let server = await serve(folder);
-const browser = await launch(...(check === 'noWebGl' ? ['--disable-3d-apis'] : []));
+const browser = await launch(engine, ...({ noWebGl: ['--disable-3d-apis'], screenReader: ['--force-renderer-accessibility'] }[check] ?? []));
 const page = await browser.newPage();
 
 async function open(width, height, scale = 1, device = {}) {
@@ -40,7 +45,7 @@ async function open(width, height, scale = 1, device = {}) {
 }
 // The form's picture, shrunk back to 907 x 600, and as like the desktop's as the scaled tests ask.
 async function shoot(name, form, scale = 1, compare = false) {
-    const shot = `${out}/${name}.png`;
+    const shot = `${out}/${chromium ? '' : `${engine}-`}${name}.png`;
     await page.screenshot({ path: shot, fullPage: true });
     run(`convert '${shot}' -crop ${907 * scale}x${600 * scale}+${form.x * scale}+${form.y * scale} +repage -resize 907x600! '${shot}'`);
     const rmse = compare && Number(/\((.*)\)/.exec(run(`compare -metric RMSE '${shot}' '${desktopShot}' null:`))?.[1]);
@@ -63,16 +68,17 @@ function problem(shot, n) {
 }
 
 const checks = {
-    // Whole and centred with no scroll bars on a 10" tablet, a laptop and at twice the pixels; upright, it scrolls.
+    // Whole and centred with no scroll bars on a 10" tablet, a laptop and at twice the pixels; upright, it
+    // scrolls. (Other engines than Chromium: the tablet alone, which WebDriver's windows can be made.)
     async firstPaint() {
-        for (const [width, height, scale] of [[1024, 768, 1], [1280, 800, 1], [1024, 768, 2], [768, 1024, 1]]) {
+        for (const [width, height, scale] of [[1024, 768, 1], ...chromium ? [[1280, 800, 1], [1024, 768, 2], [768, 1024, 1]] : []]) {
             const form = await open(width, height, scale), upright = height > width;
             console.log(`${width}x${height} at ${scale}x:`, form);
             if (upright ? !form.scrolls || !form.turn : form.scrolls || !form.centred || form.turn || form.pixels !== 907 * scale)
                 fail(`${width}x${height} at ${scale}x: the form is not shown as it should be`);
             await shoot(`web-${width}x${height}@${scale}`, form, scale, true);
         }
-        if (await page.title() !== '数学练习题' || (await page.goto(`${server.url}favicon.ico`)).status() !== 200)
+        if (await page.title() !== '数学练习题' || await page.evaluate(async () => (await fetch('favicon.ico')).status) !== 200)
             fail('the tab has not the program\'s title and icon');
     },
     // Dealt, answered along the Tab order (row 14 wrongly), graded from the 系统 menu by pointer.
@@ -107,11 +113,27 @@ const checks = {
         if (clockMoved(graded, await shoot('web-later', form)))
             fail('the clock still runs after grading');
     },
-    // A tap on an answer box focuses a numeric text input, and what the on-screen
-    // keyboard types (Android's sends text, ChromeOS's keys) is graded.
+    // On every tablet and touch laptop, as the browser says it is one: a tap on an answer box focuses a
+    // numeric text input, and whatever a keyboard then enters lands once, by the box's rule: a digit as
+    // text (most on-screen keyboards) or full-width (pinyin), a key, and a pinyin composition, which
+    // puts nothing in the box until it commits. The box's text is read where the page mirrors it.
     async touch() {
-        const tablets = { android: ['Linux; Android 14; Tablet', 'Linux armv8l'], chromeos: ['X11; CrOS x86_64 16093.0.0', 'Linux x86_64'] };
-        for (const [name, [system, platform]] of Object.entries(tablets)) {
+        const devices = { android: ['Linux; Android 14; Tablet', 'Linux armv8l'], ipad: ['iPad; CPU OS 17_5 like Mac OS X', 'iPad'],
+                          'ipad-as-mac': ['Macintosh; Intel Mac OS X 10_15_7', 'MacIntel'], windows: ['Windows NT 10.0; Win64; x64', 'Win32'],
+                          chromeos: ['X11; CrOS x86_64 16093.0.0', 'Linux x86_64'], linux: ['X11; Linux x86_64', 'Linux x86_64'] };
+        const cdp = await page.createCDPSession();
+        const commit = text => cdp.send('Input.insertText', { text });
+        const held = () => page.$eval('#access input[aria-label="第1题"]', field => field.value);
+        const ways = { text: () => commit('0'), 'full-width': () => commit('０'), key: () => page.keyboard.press('0'),
+                       composed: async () => {
+                           await cdp.send('Input.imeSetComposition', { text: 'ling', selectionStart: 4, selectionEnd: 4 });
+                           await pause(300);
+                           const composing = await held();
+                           if (composing !== '')
+                               fail(`a composition in progress put '${composing}' in the box`);
+                           await commit('０');
+                       } };
+        for (const [name, [system, platform]] of Object.entries(devices)) {
             await page.setUserAgent(`Mozilla/5.0 (${system}) AppleWebKit/537.36 (KHTML, like Gecko) Chrome/156.0 Safari/537.36`);
             const script = await page.evaluateOnNewDocument(p => Object.defineProperty(navigator, 'platform', { get: () => p }), platform);
             const form = await open(1280, 800, 1, { isMobile: true, hasTouch: true });
@@ -121,7 +143,19 @@ const checks = {
             const input = await page.evaluate(() => `${document.activeElement.tagName} ${document.activeElement.inputMode}`);
             if (input !== 'INPUT numeric')
                 fail(`${name}: a tap focused ${input}, not a numeric text input`);
-            await (name === 'android' ? page.keyboard.sendCharacter('0') : page.keyboard.press('0'));
+            const landed = [];
+            for (const [way, enter] of Object.entries(ways)) {
+                await enter();
+                await page.waitForFunction(() => document.querySelector('#access input[aria-label="第1题"]').value, { timeout: 2000 }).catch(() => {});
+                await pause(300); // time for a second digit, were one to come
+                landed.push(`${way} ${JSON.stringify(await held())}`);
+                for (let n = 0; n < 3; ++n)
+                    await page.keyboard.press('Backspace');
+            }
+            console.log(`${name}: ${landed.join(', ')}`);
+            if (landed.some(entry => !entry.endsWith(' "0"')))
+                fail(`${name}: not every way entered "0"`);
+            await commit('０');
             await page.touchscreen.tap(form.x + 40, form.y + 115); // 提交答案
             await pause(500);
             // Before any deal every row reads 0 + 0: 0 is right.
@@ -129,18 +163,65 @@ const checks = {
                 fail(`${name}: the digit typed on the keyboard was not graded right`);
         }
     },
+    // A set played through the accessibility tree alone, as a screen reader plays it: the buttons and
+    // fields found by their roles and names, focused through the tree, pressed and typed into with the
+    // keyboard, and every problem, verdict, the score, its live region and the clock read from the tree.
+    async screenReader() {
+        await open(1024, 768);
+        const cdp = await page.createCDPSession();
+        const tree = async () => (await cdp.send('Accessibility.getFullAXTree')).nodes.filter(node => !node.ignored);
+        const value = (node, key) => node[key]?.value ?? node.properties?.find(p => p.name === key)?.value.value ?? '';
+        const text = (nodes, node) => nodes.filter(n => node.childIds.includes(n.nodeId)).map(n => value(n, 'name')).join('');
+        const find = (nodes, role, name = /(?:)/) => nodes.filter(node => value(node, 'role') === role && name.test(value(node, 'name')));
+        const focus = node => cdp.send('DOM.focus', { backendNodeId: node.backendDOMNodeId });
+        const fields = async () => find(await tree(), 'textbox', /^第\d+题$/);
+        const press = async name => { await focus(find(await tree(), 'button', name)[0]); await page.keyboard.press('Enter'); };
+
+        await press(/^开始练习$/);
+        await until(async () => (await fields()).every(field => / =$/.test(value(field, 'description'))), 'no problem heard after 开始练习');
+        const answers = {}, order = [];
+        await focus((await fields())[0]);
+        for (let n = 0; n < 20; ++n) { // whatever the focus is on, as Tab walks the form
+            const field = (await fields()).find(node => value(node, 'focused'));
+            const [, a, symbol, b] = /^(\d+) (.) (\d+) =$/.exec(value(field, 'description'));
+            const row = Number(/\d+/.exec(value(field, 'name'))), problem = value(field, 'description');
+            answers[row] = { problem, right: { '+': +a + +b, '-': a - b, '×': a * b, '÷': a / b }[symbol] };
+            order.push(row);
+            await page.keyboard.type(String(answers[row].right + (row === 14 ? 1 : 0)));
+            await page.keyboard.press('Tab');
+        }
+        console.log(`Tab walks rows ${order.join(', ')}`);
+        if (order[0] !== 2 || new Set(order).size !== 20)
+            fail('Tab does not walk the twenty fields from row 2');
+        await press(/^提交答案$/);
+        await until(async () => (await fields()).every(field => /，..$/.test(value(field, 'description'))), 'no verdict heard after 提交答案');
+        const nodes = await tree();
+        const [score] = find(nodes, 'status'), [clock] = find(nodes, 'timer', /^计时$/);
+        console.log(`score: "${text(nodes, score)}", live ${value(score, 'live')}; clock: "${text(nodes, clock)}"; focus on ${
+            nodes.filter(node => value(node, 'focused')).map(node => value(node, 'name'))}`);
+        if (text(nodes, score) !== '得分 95' || value(score, 'live') !== 'polite' || !/^00:00:0\d$/.test(text(nodes, clock)))
+            fail('the score or the clock is not heard as it should be');
+        for (const field of await fields()) {
+            const row = Number(/\d+/.exec(value(field, 'name')));
+            const heard = `${answers[row].problem} ，${row === 14 ? '错误' : '正确'}`;
+            if (value(field, 'description') !== heard || value(field, 'value') !== String(answers[row].right + (row === 14 ? 1 : 0)))
+                fail(`row ${row} is heard as "${value(field, 'description')}", holding "${value(field, 'value')}", not "${heard}"`);
+        }
+    },
     // After one visit the page starts with no server; a new build replaces the old cache.
     async offline() {
         const form = await open(1024, 768);
-        await page.evaluate(() => navigator.serviceWorker.ready);
+        if (!await page.evaluate(() => 'serviceWorker' in navigator))
+            skip(`${engine} has no service workers here`);
+        await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
         const port = new URL(server.url).port;
         server.closeAllConnections();
         await new Promise(resolve => server.close(resolve));
-        await page.setOfflineMode(true);
+        await page.setOfflineMode?.(true); // where the engine can, the browser is offline as well
         await page.reload();
         await formShown(page, 10000);
         await shoot('web-offline', form, 1, true);
-        await page.setOfflineMode(false);
+        await page.setOfflineMode?.(false);
         server = await serve(folder, port, (path, body) => path === '/sw.js' ? String(body).replace(/sumgrove-[^']*/, 'sumgrove-next') : body);
         await page.goto(server.url);
         await page.waitForFunction(async () => (await caches.keys()).join() === 'sumgrove-next', { timeout: 10000 })

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The web build's page as a static web server serves it, on 127.0.0.1, and
-// Debian's Chromium to open it: shared by tools/dev run, the browser tests and
+// Debian's browsers to open it: shared by tools/dev run, the browser tests and
 // the page's benchmark.
 //   node tools/webpage.mjs FOLDER [PORT]     serves FOLDER until stopped
-import { createServer } from 'node:http';
+import { spawn } from 'node:child_process';
+import { writeFileSync } from 'node:fs';
 import { readFile } from 'node:fs/promises';
+import { createServer } from 'node:http';
 import { extname, join, normalize } from 'node:path';
 
 const types = {
@@ -35,16 +37,73 @@ export async function serve(folder, port = 0, rewrite = (path, body) => body) {
     return server;
 }
 
-// Headless, as a machine with no network beyond loopback needs it; WebGL is
-// drawn in software here, as on a machine whose graphics the browser distrusts.
-export async function launch(...args) {
+// A browser of ENGINE: Chromium headless, as a machine with no network beyond
+// loopback needs it, with WebGL drawn in software as on a machine whose
+// graphics the browser distrusts; Firefox and WebKit in the X server of
+// xvfb-run, where (unlike headless) they have WebGL. Each is Debian's own.
+export async function launch(engine = 'chromium', ...args) {
+    if (engine === 'webkit')
+        return launchWebKit();
     const { default: puppeteer } = await import('puppeteer-core');
+    if (engine === 'firefox')
+        return puppeteer.launch({ browser: 'firefox', executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr',
+                                  headless: false, args });
     return puppeteer.launch({
         executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
         headless: true,
         args: ['--no-sandbox', '--no-first-run', '--disable-background-networking', '--disable-component-update',
                '--disable-sync', '--disable-quic', '--enable-unsafe-swiftshader', ...args],
     });
+}
+
+// WebKitGTK's MiniBrowser through Debian's WebKitWebDriver and an npm WebDriver
+// client, dressed as the part of puppeteer's browser and page the tests use.
+async function launchWebKit() {
+    const { Builder, Key } = await import('selenium-webdriver');
+    const port = await new Promise(resolve => {
+        const probe = createServer().listen(0, '127.0.0.1', () => {
+            const { port } = probe.address();
+            probe.close(() => resolve(port));
+        });
+    });
+    const server = spawn(process.env.WEBKIT_DRIVER ?? 'WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore' });
+    let driver;
+    for (let tries = 0; !driver; ++tries) {
+        driver = await new Builder().usingServer(`http://127.0.0.1:${port}/`).withCapabilities({
+            browserName: 'MiniBrowser',
+            'webkitgtk:browserOptions': { binary: process.env.MINIBROWSER ?? '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser',
+                                          args: ['--automation'] },
+        }).build().catch(error => { if (tries > 50) throw error; });
+        await new Promise(resolve => setTimeout(resolve, 200));
+    }
+    const run = (script, ...args) => driver.executeScript(`return (${script}).apply(null, arguments)`, ...args);
+    const window = driver.manage().window();
+    const page = {
+        async setViewport({ width, height }) { // the window's outside, less what it takes from the inside
+            await window.setRect({ width, height });
+            const [inside, outside] = await run(() => [[innerWidth, innerHeight], [outerWidth, outerHeight]]);
+            await window.setRect({ width: width + outside[0] - inside[0], height: height + outside[1] - inside[1] });
+        },
+        goto: url => driver.get(url),
+        reload: () => driver.navigate().refresh(),
+        title: () => driver.getTitle(),
+        evaluate: run,
+        $eval: (selector, script, ...args) => run(`(s, ...a) => (${script})(document.querySelector(s), ...a)`, selector, ...args),
+        async waitForFunction(script, { timeout = 30000 } = {}, ...args) {
+            for (const end = Date.now() + timeout; Date.now() < end; await new Promise(resolve => setTimeout(resolve, 100))) {
+                if (await run(script, ...args))
+                    return true;
+            }
+            throw new Error(`waited ${timeout} ms in vain for ${script}`);
+        },
+        async screenshot({ path }) { writeFileSync(path, Buffer.from(await driver.takeScreenshot(), 'base64')); },
+        mouse: { click: (x, y) => driver.actions().move({ x: Math.round(x), y: Math.round(y), origin: 'viewport' }).press().release().perform() },
+        keyboard: {
+            type: text => driver.actions().sendKeys(text).perform(),
+            press: key => driver.actions().sendKeys(Key[key.toUpperCase()] ?? key).perform(),
+        },
+    };
+    return { newPage: async () => page, close: async () => { await driver.quit(); server.kill(); } };
 }
 
 // Resolves when the form is drawn: the page shows its canvas once the program
