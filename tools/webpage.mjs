@@ -6,7 +6,7 @@
 // the page's benchmark.
 //   node tools/webpage.mjs FOLDER [PORT]     serves FOLDER until stopped
 import { spawn } from 'node:child_process';
-import { writeFileSync } from 'node:fs';
+import { existsSync, writeFileSync } from 'node:fs';
 import { readFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { extname, join, normalize } from 'node:path';
@@ -17,16 +17,26 @@ const types = {
     '.txt': 'text/plain; charset=utf-8',
 };
 
-// Serves FOLDER; rewrite(path, body) may stand in another body for a file,
-// as a new build of it would.
+// Serves FOLDER, and a file's brotli'd or gzip'd copy beside it where the
+// browser takes that encoding, as a server set up for them does; rewrite(path,
+// body) may stand in another body for a file, as a new build of it would.
 export async function serve(folder, port = 0, rewrite = (path, body) => body) {
     const server = createServer(async (request, response) => {
         let path = normalize(decodeURIComponent(new URL(request.url, 'http://host').pathname));
         if (path.endsWith('/'))
             path += 'index.html';
+        const headers = { 'Content-Type': types[extname(path)] ?? 'application/octet-stream', Vary: 'Accept-Encoding' };
+        const taken = request.headers['accept-encoding'] ?? '';
+        for (const [encoding, suffix] of [['br', '.br'], ['gzip', '.gz']]) {
+            if (taken.includes(encoding) && existsSync(join(folder, path + suffix))) {
+                headers['Content-Encoding'] = encoding;
+                path += suffix;
+                break;
+            }
+        }
         try {
             const body = rewrite(path, await readFile(join(folder, path)));
-            response.writeHead(200, { 'Content-Type': types[extname(path)] ?? 'application/octet-stream' });
+            response.writeHead(200, headers);
             response.end(body);
         } catch {
             response.writeHead(404).end();
