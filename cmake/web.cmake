@@ -32,10 +32,22 @@ if(CMAKE_SCRIPT_MODE_FILE)
     string(SUBSTRING "${hash}" 0 16 hash)
     set(CACHE_NAME "sumgrove-${version}-${hash}")
     configure_file("${src}/web/sw.js" "${page}/sw.js" @ONLY)
+    # Beside the large files, the same compressed as tightly as each format
+    # allows, for servers that send such a file when the browser takes it.
+    foreach(file sumgrove.wasm sumgrove.js)
+        execute_process(COMMAND gzip -9 -n -k "${page}/${file}" RESULT_VARIABLE failed)
+        if(NOT failed)
+            execute_process(COMMAND "${brotli}" -q 11 -k "${page}/${file}" RESULT_VARIABLE failed)
+        endif()
+        if(failed)
+            message(FATAL_ERROR "Could not compress ${page}/${file}")
+        endif()
+    endforeach()
     return()
 endif()
 
 find_program(WEBFONT_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH REQUIRED) # Debian's, with fontTools
+find_program(BROTLI brotli REQUIRED)
 set(cjk_font /usr/share/fonts/truetype/wqy/wqy-microhei.ttc CACHE FILEPATH "The CJK face the page carries, cut down")
 file(GLOB_RECURSE program_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h)
 set(fonts ${PROJECT_BINARY_DIR}/fonts)
@@ -50,6 +62,17 @@ file(CONFIGURE OUTPUT ${fonts}/fonts.qrc CONTENT [[<RCC><qresource prefix="/Sumg
 qt_add_resources(fonts_rcc ${fonts}/fonts.qrc)
 target_sources(sumgrove_resources PRIVATE ${fonts_rcc})
 
+# Qt's platform plugin for browsers carries three typefaces (DejaVu Sans and
+# Sans Mono, Bitstream Vera Sans: 1 MB) and reads them all at every start, and
+# its widgets carry the pictures of macOS's style. The program's own face
+# stands in for every family the form names, and the form is not drawn in
+# macOS's style: they stay out of the page.
+foreach(unused Qt6::QWasmIntegrationPlugin_resources_1 Qt6::Widgets_resources_2)
+    if(TARGET ${unused})
+        set_target_properties(${unused} PROPERTIES IMPORTED_OBJECTS_RELEASE "" IMPORTED_OBJECTS "")
+    endif()
+endforeach()
+
 # The program's side of the page: its accessibility and what its keyboards
 # commit. It starts itself, so it goes into the program, not the library.
 target_sources(sumgrove PRIVATE src/app/webpage.cpp src/app/webpage.h)
@@ -61,7 +84,7 @@ set(page ${PROJECT_BINARY_DIR}/${page_name})
 file(GLOB page_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*)
 add_custom_command(OUTPUT ${page}/index.html
                    COMMAND ${CMAKE_COMMAND} -Dsrc=${PROJECT_SOURCE_DIR} -Dbin=${PROJECT_BINARY_DIR} -Dpage=${page}
-                           -Dversion=${PROJECT_VERSION}
+                           -Dversion=${PROJECT_VERSION} -Dbrotli=${BROTLI}
                            -Dqtloader=${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js
                            -P ${CMAKE_CURRENT_LIST_FILE}
                    DEPENDS sumgrove ${page_sources} ${CMAKE_CURRENT_LIST_FILE} VERBATIM)
