@@ -32,7 +32,7 @@ WebPage *thePage = nullptr;
 
 void joinPage()
 {
-    QTimer::singleShot(0, qApp, [] { // the window is built and shown by then
+    QTimer::singleShot(0, qApp, [] { // the window is built and shown by then, but not drawn
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (auto *window = qobject_cast<QMainWindow *>(widget))
                 thePage = new WebPage(window);
@@ -59,16 +59,32 @@ WebPage::WebPage(QMainWindow *window)
     : QObject(window)
     , m_window(window)
 {
-    for (QToolBar *bar : window->findChildren<QToolBar *>()) {
+    window->installEventFilter(this);
+}
+
+// The page's elements wait for the form's first picture, which they would
+// only make later.
+bool WebPage::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() == QEvent::Paint) {
+        m_window->removeEventFilter(this);
+        QTimer::singleShot(0, this, &WebPage::start);
+    }
+    return false;
+}
+
+void WebPage::start()
+{
+    for (QToolBar *bar : m_window->findChildren<QToolBar *>()) {
         for (QAction *action : bar->actions()) {
             if (QWidget *button = bar->widgetForAction(action); button && !action->isSeparator())
                 m_elements.push_back({button, "button"});
         }
     }
-    m_elements.push_back({window->findChild<QLabel *>(QStringLiteral("labelScore")), "status"});
-    m_elements.push_back({window->findChild<QTimeEdit *>(QStringLiteral("timeEdit")), "timer"});
+    m_elements.push_back({m_window->findChild<QLabel *>(QStringLiteral("labelScore")), "status"});
+    m_elements.push_back({m_window->findChild<QTimeEdit *>(QStringLiteral("timeEdit")), "timer"});
     // The answer boxes, in the order Tab walks them.
-    for (QWidget *widget = window->nextInFocusChain(); widget != window; widget = widget->nextInFocusChain()) {
+    for (QWidget *widget = m_window->nextInFocusChain(); widget != m_window; widget = widget->nextInFocusChain()) {
         if (qobject_cast<QLineEdit *>(widget) && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
             m_elements.push_back({widget, "field"});
     }

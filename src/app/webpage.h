@@ -44,6 +44,9 @@ public:
     static void type(int element, const QString &text); // the field's whole text
     static void commit(const QString &text);           // into the box with the focus
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     struct Element
     {
@@ -51,6 +54,7 @@ private:
         const char *kind; // "button", "status", "timer" or "field"
     };
 
+    void start();
     static void updated(QAccessibleEvent *event);
     void showSoon();
     void show();
