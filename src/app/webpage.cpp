@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Sumgrove developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Built into the web program only (cmake/web.cmake), which needs no branch in
-// main(): the page joins the window as the event loop starts. The page's side
-// is in web/index.html.
+// Built into the web program only (cmake/web.cmake), so main() needs no
+// branch for it: it starts with the application object and joins the window
+// once the form is drawn. The page's side is in web/index.html.
 #include "webpage.h"
 
 #include <QtCore/QTimer>
@@ -32,7 +32,7 @@ WebPage *thePage = nullptr;
 
 void joinPage()
 {
-    QTimer::singleShot(0, qApp, [] { // the window is built and shown by then, but not drawn
+    QTimer::singleShot(0, qApp, [] { // the window is built and shown by then
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (auto *window = qobject_cast<QMainWindow *>(widget))
                 thePage = new WebPage(window);
