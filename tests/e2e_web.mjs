@@ -123,7 +123,8 @@ const checks = {
                           chromeos: ['X11; CrOS x86_64 16093.0.0', 'Linux x86_64'], linux: ['X11; Linux x86_64', 'Linux x86_64'] };
         const cdp = await page.createCDPSession();
         const commit = text => cdp.send('Input.insertText', { text });
-        const held = () => page.$eval('#access input[aria-label="第1题"]', field => field.value);
+        const row1 = '#access input[aria-label="第1题"]'; // where the page mirrors the box
+        const held = () => page.$eval(row1, field => field.value);
         const ways = { text: () => commit('0'), 'full-width': () => commit('０'), key: () => page.keyboard.press('0'),
                        composed: async () => {
                            await cdp.send('Input.imeSetComposition', { text: 'ling', selectionStart: 4, selectionEnd: 4 });
@@ -146,7 +147,7 @@ const checks = {
             const landed = [];
             for (const [way, enter] of Object.entries(ways)) {
                 await enter();
-                await page.waitForFunction(() => document.querySelector('#access input[aria-label="第1题"]').value, { timeout: 2000 }).catch(() => {});
+                await page.waitForFunction(field => document.querySelector(field).value, { timeout: 2000 }, row1).catch(() => {});
                 await pause(300); // time for a second digit, were one to come
                 landed.push(`${way} ${JSON.stringify(await held())}`);
                 for (let n = 0; n < 3; ++n)
