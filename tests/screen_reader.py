@@ -75,12 +75,12 @@ def press(button):
 class Window:
     def __init__(self, app):
         everything = list(nodes(app))
-        buttons = {n.name: n for n in everything if n.getRoleName() == 'push button'}
+        buttons = {n.name: n for n in everything if n.getRole() == pyatspi.ROLE_PUSH_BUTTON}
         self.start, self.submit = buttons['开始练习'], buttons['提交答案']
         self.answers, self.verdicts, self.operands, self.operators = {}, {}, [], []
         for node in everything:
             match = re.fullmatch(r'第(\d+)题', node.name or '')
-            if match and node.getRoleName() == 'text':
+            if match and node.getRole() == pyatspi.ROLE_TEXT:
                 row = [node.parent.getChildAtIndex(i) for i in range(node.parent.childCount)]
                 at = row.index(node)
                 number = int(match.group(1))
@@ -89,9 +89,9 @@ class Window:
                 self.operators.append(row[1])
         if sorted(self.answers) != list(range(1, 21)):
             fail(f'answer boxes heard: {sorted(self.answers)}')
-        captions = [n for n in everything if n.getRoleName() == 'label' and n.name.startswith('得分')]
+        captions = [n for n in everything if n.getRole() == pyatspi.ROLE_LABEL and n.name.startswith('得分')]
         self.score = captions[-1]  # the caption itself comes first
-        clocks = [n for n in everything if n.name == '计时' and n.getRoleName() != 'label']
+        clocks = [n for n in everything if n.name == '计时' and n.getRole() != pyatspi.ROLE_LABEL]
         if not clocks:
             fail('no clock named 计时')
 
