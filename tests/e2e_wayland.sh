@@ -67,14 +67,15 @@ click() { xdotool mousemove $((ox + $1)) $((oy + $2)) click 1; }
 
 if [ "$part" = keyboard ]; then
     tap() { printf 'down %d %d\nup\n' "$1" "$2" >"$WESTON_TOUCH_FIFO"; sleep 0.5; } # Weston's output coordinates
-    requests() { grep -c "zwp_text_input_v1@[0-9]*\.$1(" "$errlog" || true; }
+    # A request is logged as zwp_text_input_v1@ID.NAME(, or #ID since libwayland 1.23.
+    requests() { grep -c "zwp_text_input_v1[@#][0-9]*\.$1(" "$errlog" || true; }
     click 391 105                                 # row 1's answer box
     [ "$(requests activate)" -eq 0 ] || fail "a mouse click activated text input"
     tap $((ox + 391)) $((oy + 105))
     [ "$(requests activate)" -eq 1 ] || fail "a tap did not activate text input"
     [ "$(requests show_input_panel)" -ge 1 ] || fail "a tap did not ask for the on-screen keyboard"
     # Content purpose 2 is digits, for which Weston shows its numeric layout.
-    grep -qE 'zwp_text_input_v1@[0-9]+\.set_content_type\([0-9]+, 2\)' "$errlog" || fail "text input is not for digits"
+    grep -qE 'zwp_text_input_v1[@#][0-9]+\.set_content_type\([0-9]+, 2\)' "$errlog" || fail "text input is not for digits"
     # Weston's keyboard, 720 x 200 in 60 x 50 keys, sits at the bottom centre
     # of its output. In the numeric layout 0 is the tenth key of the top row;
     # in the others a letter, which the box refuses. It holds what it types

@@ -7,6 +7,7 @@
 // output, as a touch screen's driver would report it. Weston's X11 backend
 // has a pointer and a keyboard but no touch.
 #include <libweston/libweston.h>
+#include <libweston/version.h>
 
 #include <fcntl.h>
 #include <climits>
@@ -22,8 +23,14 @@ extern "C" {
 void weston_seat_init_touch(weston_seat *seat);
 weston_touch_device *weston_touch_create_touch_device(weston_touch *touch, const char *syspath,
                                                       void *backend_data, const weston_touch_device_ops *ops);
+#if WESTON_VERSION_MAJOR >= 12 // a place on the output became a coordinate of its own
+void notify_touch_normalized(weston_touch_device *device, const timespec *time, int touch_id,
+                             const weston_coord_global *pos, const weston_point2d_device_normalized *norm,
+                             int touch_type);
+#else
 void notify_touch_normalized(weston_touch_device *device, const timespec *time, int touch_id, double x,
                              double y, const weston_point2d_device_normalized *norm, int touch_type);
+#endif
 void notify_touch_frame(weston_touch_device *device);
 void weston_touch_device_destroy(weston_touch_device *device);
 }
@@ -45,7 +52,13 @@ int readCommands(int fd, uint32_t, void *)
             commands >> x >> y;
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
-        notify_touch_normalized(screen, &now, 0, x, y, nullptr, command == "down" ? WL_TOUCH_DOWN : WL_TOUCH_UP);
+        const int type = command == "down" ? WL_TOUCH_DOWN : WL_TOUCH_UP;
+#if WESTON_VERSION_MAJOR >= 12
+        const weston_coord_global place{{x, y}}; // a lifted finger has none
+        notify_touch_normalized(screen, &now, 0, type == WL_TOUCH_UP ? nullptr : &place, nullptr, type);
+#else
+        notify_touch_normalized(screen, &now, 0, x, y, nullptr, type);
+#endif
         notify_touch_frame(screen);
     }
     return 0;
