@@ -19,11 +19,20 @@ grep -qx 'Name\[zh_CN\]=数学练习题' "$desktop" || fail "no Chinese name"
 grep -qx 'Categories=Education;Math;' "$desktop" || fail "categories"
 grep -qx "Icon=$id" "$desktop" || fail "icon name"
 
-appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo does not validate"
+# Sumgrove has no homepage, and names none rather than make one up: a
+# validator that asks for one (AppStream 1.0) may warn of that, and only that.
+homepage='^W: [^ ]+ url-homepage-missing$'
+if ! report=$(appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" 2>&1); then
+    others=$(grep -E '^[EW]: ' <<<"$report" | grep -vE "$homepage" || true)
+    grep -qE "$homepage" <<<"$report" && [ -z "$others" ] || fail "metainfo does not validate: $report"
+    report="metainfo: valid but for the homepage, which Sumgrove does not have"
+fi
+echo "$report"
 
 for size in 48 256; do
     icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
-    [ "$(identify -format '%wx%h %[channels]' "$icon")" = "${size}x${size} srgba" ] \
+    # ImageMagick 7 counts the channels after their names: "srgba 4.0".
+    [[ "$(identify -format '%wx%h %[channels]' "$icon")" =~ ^${size}x${size}\ srgba( |$) ]] \
         || fail "$icon: $(identify -format '%wx%h %[channels]' "$icon")"
 done
 echo "1 passed, 0 failed"
