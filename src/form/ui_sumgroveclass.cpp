@@ -7,6 +7,7 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QMetaObject>
+#include <QtCore/QTimeZone>
 #include <QtGui/QFont>
 #include <QtGui/QIcon>
 
@@ -230,7 +231,11 @@ void Ui_SumgroveClass::setupUi(QMainWindow *SumgroveClass)
     timeEdit->setButtonSymbols(QAbstractSpinBox::NoButtons);
     timeEdit->setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     timeEdit->setCurrentSection(QDateTimeEdit::HourSection);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0) // where a time zone took over from the time spec
+    timeEdit->setTimeZone(QTimeZone::LocalTime);
+#else
     timeEdit->setTimeSpec(Qt::LocalTime);
+#endif
 
     label_2 = placedLabel(centralWidget, "label_2", QRect(10, 18, 41, 31));
     label_2->setFont(yaHei(10));
