@@ -113,7 +113,13 @@ void keepLightSheet()
 
 void showAtStartPosition(QMainWindow &window)
 {
+    QWidget *const focus = window.focusWidget();
     window.show();
+    // A platform that makes the window active while showing it (a browser's)
+    // does so before its boxes are shown, and Qt then gives the focus to the
+    // first box in Tab order: it goes back to the one the window chose.
+    if (focus && window.isActiveWindow() && QApplication::focusWidget() != focus)
+        focus->setFocus(Qt::ActiveWindowFocusReason);
     if (QGuiApplication::styleHints()->showIsFullScreen())
         return; // it has the whole screen (a browser's canvas, sized to the form): nowhere to move it
     window.move(startPosition(QGuiApplication::primaryScreen()->virtualSize(), window.size()));
