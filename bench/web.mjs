@@ -33,7 +33,8 @@ for (const [name, dir] of Object.entries(pages)) {
     console.log(`  (not fetched at first: ${readdirSync(dir).filter(f => !files.includes(f)).join(', ')})`);
 }
 
-// The form is painted when the program first draws into its canvas.
+// The form is painted when the program first draws into its canvas, with
+// WebGL (Qt 6.4) or in 2D (Qt 6.5 and later).
 async function firstPaint(url, slowdown) {
     const browser = await launch();
     try {
@@ -41,8 +42,10 @@ async function firstPaint(url, slowdown) {
         await page.setViewport({ width: 1024, height: 768 });
         await (await page.createCDPSession()).send('Emulation.setCPUThrottlingRate', { rate: slowdown });
         await page.evaluateOnNewDocument(() => {
-            for (const context of [WebGLRenderingContext, WebGL2RenderingContext]) {
-                for (const draw of ['drawArrays', 'drawElements']) {
+            for (const [context, draws] of [[WebGLRenderingContext, ['drawArrays', 'drawElements']],
+                                            [WebGL2RenderingContext, ['drawArrays', 'drawElements']],
+                                            [CanvasRenderingContext2D, ['putImageData', 'drawImage']]]) {
+                for (const draw of draws) {
                     const original = context.prototype[draw];
                     context.prototype[draw] = function (...args) {
                         window.firstDraw ??= performance.now();
@@ -71,5 +74,5 @@ const median = list => [...list].sort((a, b) => a - b)[list.length >> 1];
 const s = ms => (ms / 1000).toFixed(2);
 for (const [key, list] of Object.entries(times))
     console.log(`first paint, ${key.padEnd(12)} median ${s(median(list))} s of ${list.map(s).join(', ')}`);
-for (const slowdown of baseline ? [1, 4] : [])
+for (const slowdown of baseline && rounds > 0 ? [1, 4] : [])
     console.log(`ratio at ${slowdown}x: ${(median(times[`page ${slowdown}x`]) / median(times[`baseline ${slowdown}x`])).toFixed(2)}`);
