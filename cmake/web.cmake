@@ -67,16 +67,17 @@ target_sources(sumgrove_resources PRIVATE ${fonts_rcc})
 # its widgets carry the pictures of macOS's style. The program's own face
 # stands in for every family the form names, and the form is not drawn in
 # macOS's style: they stay out of the page.
+# (Qt 6.8 copies the release build's objects to the other build types.)
 foreach(unused Qt6::QWasmIntegrationPlugin_resources_1 Qt6::Widgets_resources_2)
     if(TARGET ${unused})
-        set_target_properties(${unused} PROPERTIES IMPORTED_OBJECTS_RELEASE "" IMPORTED_OBJECTS "")
+        set_target_properties(${unused} PROPERTIES IMPORTED_OBJECTS "" IMPORTED_OBJECTS_RELEASE ""
+                              IMPORTED_OBJECTS_MINSIZEREL "" IMPORTED_OBJECTS_RELWITHDEBINFO "")
     endif()
 endforeach()
 
-# The program's side of the page: its accessibility and what its keyboards
-# commit. It starts itself, so it goes into the program, not the library.
+# The program's side of the page, its accessibility. It starts itself, so it
+# goes into the program, not the library.
 target_sources(sumgrove PRIVATE src/app/webpage.cpp src/app/webpage.h)
-target_link_libraries(sumgrove PRIVATE Qt6::GuiPrivate)
 
 # The folder to serve, beside the program; 'web_package' zips it.
 set(page_name sumgrove-${PROJECT_VERSION}-web)

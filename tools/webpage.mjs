@@ -51,18 +51,21 @@ export async function serve(folder, port = 0, rewrite = (path, body) => body) {
 // loopback needs it, with WebGL drawn in software as on a machine whose
 // graphics the browser distrusts; Firefox and WebKit in the X server of
 // xvfb-run, where (unlike headless) they have WebGL. Each is Debian's own.
-export async function launch(engine = 'chromium', ...args) {
+// Without webgl, Chromium and Firefox have it switched off, as where
+// hardware acceleration is; args go to Chromium and Firefox.
+export async function launch(engine = 'chromium', { webgl = true, args = [] } = {}) {
     if (engine === 'webkit')
         return launchWebKit();
     const { default: puppeteer } = await import('puppeteer-core');
     if (engine === 'firefox')
         return puppeteer.launch({ browser: 'firefox', executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr',
-                                  headless: false, args });
+                                  headless: false, args, extraPrefsFirefox: webgl ? {} : { 'webgl.disabled': true } });
     return puppeteer.launch({
         executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
         headless: true,
         args: ['--no-sandbox', '--no-first-run', '--disable-background-networking', '--disable-component-update',
-               '--disable-sync', '--disable-quic', '--enable-unsafe-swiftshader', ...args],
+               '--disable-sync', '--disable-quic', ...webgl ? ['--enable-unsafe-swiftshader'] : ['--disable-3d-apis'],
+               ...args],
     });
 }
 

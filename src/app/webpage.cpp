@@ -15,12 +15,6 @@
 #include <QtWidgets/QMainWindow>
 #include <QtWidgets/QTimeEdit>
 #include <QtWidgets/QToolBar>
-// Qt sends accessibility events only while its platform's accessibility is
-// active, and only a platform plugin can make it so: Qt 6.4's for WebAssembly
-// never does.
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -88,7 +82,6 @@ void WebPage::start()
         if (qobject_cast<QLineEdit *>(widget) && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
             m_elements.push_back({widget, "field"});
     }
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     QAccessible::installUpdateHandler(&WebPage::updated);
     show();
 }
@@ -168,28 +161,11 @@ void WebPage::type(int element, const QString &text)
     thePage->showSoon(); // a refused text leaves the box as it was, and the field must say so
 }
 
-void WebPage::commit(const QString &text)
-{
-    if (!thePage)
-        return;
-    QWidget *focus = QApplication::focusWidget();
-    for (const Element &element : thePage->m_elements) {
-        if (focus && element.widget == focus && qstrcmp(element.kind, "field") == 0) {
-            QInputMethodEvent commit;
-            commit.setCommitString(text);
-            QCoreApplication::sendEvent(focus, &commit);
-        }
-    }
-}
-
 EMSCRIPTEN_BINDINGS(sumgrove_page)
 {
     emscripten::function("sumgrovePress", &WebPage::press);
     emscripten::function("sumgroveFocus", &WebPage::focus);
     emscripten::function("sumgroveType", +[](int element, const std::string &text) {
         WebPage::type(element, QString::fromStdString(text));
-    });
-    emscripten::function("sumgroveCommit", +[](const std::string &text) {
-        WebPage::commit(QString::fromStdString(text));
     });
 }

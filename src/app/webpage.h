@@ -14,24 +14,21 @@ class QAccessibleEvent;
 class QMainWindow;
 class QWidget;
 
-// The web program's link with the page around its canvas, which Qt 6.4 for
-// WebAssembly does not make.
+// The web program's link with the page around the form, for a screen reader.
 //
-// A screen reader cannot read the canvas Qt draws the form into, and Qt 6.4
-// for WebAssembly hands nothing to the browser's accessibility tree. So the
-// page keeps real HTML elements over the widgets a pupil uses: the tool
-// bar's two buttons, the score, the clock and the twenty answer boxes in Tab
-// order. This keeps them in step: Qt's own accessibility events, switched on
-// here as a screen reader switches them on on the desktop, say when anything
-// changed, and every element is written from its widget's own accessible
-// interface, so the page says what the desktop's screen readers hear.
+// A screen reader cannot read the canvas Qt draws the form into, and what Qt
+// for WebAssembly hands the browser's accessibility tree itself (once a pupil
+// finds its hidden "Enable Screen Reader" button) names no answer box, keeps
+// no clock and announces no score. So the page keeps real HTML elements over
+// the widgets a pupil uses: the tool bar's two buttons, the score, the clock
+// and the twenty answer boxes in Tab order. This keeps them in step: Qt's own
+// accessibility events say when anything changed, and every element is
+// written from its widget's own accessible interface, so the page says what
+// the desktop's screen readers hear.
 //
-// Text reaches the answer boxes from the page too: typed into those fields,
-// or committed by an on-screen keyboard or input method into Qt's own hidden
-// text input, which Qt 6.4 reads only as key presses (on Android, as the last
-// character alone). Either way it enters the box as an input method's commit,
-// through the box's own filter: digits, full-width ones made plain, nothing
-// else.
+// Text typed into those fields reaches the answer boxes as an input method's
+// commit, through the box's own filter: digits, full-width ones made plain,
+// nothing else.
 class WebPage : public QObject
 {
 public:
@@ -42,7 +39,6 @@ public:
     static void press(int element);
     static void focus(int element);
     static void type(int element, const QString &text); // the field's whole text
-    static void commit(const QString &text);           // into the box with the focus
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
