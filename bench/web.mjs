@@ -6,15 +6,15 @@
 // time from navigation to the first painted form in headless Chromium, as
 // fast as this machine runs it and with the CPU slowed four times, as on a
 // cheap tablet: over ROUNDS fresh browsers (nothing cached), with the median.
-// Given a BASELINE page folder too, both are measured side by side, each round
-// alternating, and the ratios printed.
-//   node bench/web.mjs PAGE-FOLDER ROUNDS [BASELINE-FOLDER]
+// Given BASELINE page folders too, all are measured side by side, each round
+// in another order, and the ratios against each printed.
+//   node bench/web.mjs PAGE-FOLDER ROUNDS [BASELINE-FOLDER...]
 import { readdirSync, readFileSync } from 'node:fs';
 import { brotliCompressSync, constants, gzipSync } from 'node:zlib';
 import { launch, serve } from '../tools/webpage.mjs';
 
-const [folder, rounds = 5, baseline] = process.argv.slice(2);
-const pages = { page: folder, ...baseline ? { baseline } : {} };
+const [folder, rounds = 5, ...baselines] = process.argv.slice(2);
+const pages = { page: folder, ...Object.fromEntries(baselines.map((dir, n) => [`baseline ${n + 1}`, dir])) };
 const files = ['index.html', 'qtloader.js', 'sumgrove.js', 'sumgrove.wasm', 'favicon.ico', 'sumgrove-256.png',
                'manifest.webmanifest', 'sw.js'];
 const mb = bytes => (bytes / 1e6).toFixed(2).padStart(6);
@@ -65,7 +65,8 @@ const servers = Object.fromEntries(await Promise.all(Object.entries(pages).map(a
 const times = {};
 for (let round = 0; round < rounds; ++round) {
     for (const slowdown of [1, 4]) {
-        for (const name of round % 2 ? Object.keys(pages).reverse() : Object.keys(pages))
+        const names = Object.keys(pages);
+        for (const name of [...names.slice(round % names.length), ...names.slice(0, round % names.length)])
             (times[`${name} ${slowdown}x`] ??= []).push(await firstPaint(servers[name].url, slowdown));
     }
 }
@@ -73,6 +74,8 @@ Object.values(servers).forEach(server => server.close());
 const median = list => [...list].sort((a, b) => a - b)[list.length >> 1];
 const s = ms => (ms / 1000).toFixed(2);
 for (const [key, list] of Object.entries(times))
-    console.log(`first paint, ${key.padEnd(12)} median ${s(median(list))} s of ${list.map(s).join(', ')}`);
-for (const slowdown of baseline && rounds > 0 ? [1, 4] : [])
-    console.log(`ratio at ${slowdown}x: ${(median(times[`page ${slowdown}x`]) / median(times[`baseline ${slowdown}x`])).toFixed(2)}`);
+    console.log(`first paint, ${key.padEnd(14)} median ${s(median(list))} s of ${list.map(s).join(', ')}`);
+for (const slowdown of rounds > 0 ? [1, 4] : []) {
+    for (const name of Object.keys(pages).slice(1))
+        console.log(`ratio at ${slowdown}x against ${name}: ${(median(times[`page ${slowdown}x`]) / median(times[`${name} ${slowdown}x`])).toFixed(2)}`);
+}
