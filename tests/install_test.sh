@@ -19,8 +19,8 @@ grep -qx 'Name\[zh_CN\]=数学练习题' "$desktop" || fail "no Chinese name"
 grep -qx 'Categories=Education;Math;' "$desktop" || fail "categories"
 grep -qx "Icon=$id" "$desktop" || fail "icon name"
 
-# Sumgrove has no homepage, and names none rather than make one up: a
-# validator that asks for one (AppStream 1.0) may warn of that, and only that.
+# Sumgrove has no homepage and names none rather than make one up: AppStream
+# 1.0 may warn of that, and only that.
 homepage='^W: [^ ]+ url-homepage-missing$'
 if ! report=$(appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" 2>&1); then
     others=$(grep -E '^[EW]: ' <<<"$report" | grep -vE "$homepage" || true)
