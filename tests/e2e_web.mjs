@@ -84,7 +84,7 @@ const checks = {
             fail('the tab has not the program\'s title and icon');
     },
     // Dealt, answered from where the focus starts (row 1) along the Tab order (row 14 wrongly), graded
-    // from the 系统 menu by pointer.
+    // from the 系统 menu by pointer; then row 14 corrected and the same set graded again.
     async set(name = 'web') {
         const form = await open(1024, 768);
         const at = (x, y) => page.mouse.click(form.x + x, form.y + y);
@@ -100,10 +100,13 @@ const checks = {
             await page.keyboard.type(String(n === 14 ? answer + 1 : answer));
             await page.keyboard.press('Tab');
         }
-        await at(20, 10);                                   // 系统
-        await pause(300);
-        await at(60, 55);                                   // its 提交答案
-        await pause(500);
+        const submit = async () => {
+            await at(20, 10);                               // 系统
+            await pause(300);
+            await at(60, 55);                               // its 提交答案
+            await pause(500);
+        };
+        await submit();
         const graded = await shoot(`${name}-graded`, form);
         for (let n = 1; n <= 20; ++n) {
             if (colour(graded, verdictBand(n), n === 14 ? '#FF0000' : '#00FF00') < 400)
@@ -114,6 +117,14 @@ const checks = {
         await pause(1500);
         if (clockMoved(graded, await shoot(`${name}-later`, form)))
             fail('the clock still runs after grading');
+        await at(811, 245);                                 // row 14's answer box, emptied from its end
+        for (const key of ['End', 'Backspace', 'Backspace', 'Backspace'])
+            await page.keyboard.press(key);
+        await page.keyboard.type(String(problem(dealt, 14).answer));
+        await submit();
+        const regraded = await shoot(`${name}-regraded`, form);
+        if (colour(regraded, verdictBand(14), '#00FF00') < 400 || read(regraded, '56x28+127+40') !== '100')
+            fail(`corrected, row 14 is not marked right, or the score reads '${read(regraded, '56x28+127+40')}', not 100`);
     },
     // On every tablet and touch laptop, as the browser says it is one: a tap on an answer box focuses a
     // numeric text input, and whatever a keyboard then enters lands once, by the box's rule: a digit as

@@ -113,7 +113,7 @@ async function launchWebKit() {
         mouse: { click: (x, y) => driver.actions().move({ x: Math.round(x), y: Math.round(y), origin: 'viewport' }).press().release().perform() },
         keyboard: {
             type: text => driver.actions().sendKeys(text).perform(),
-            press: key => driver.actions().sendKeys(Key[key.toUpperCase()] ?? key).perform(),
+            press: key => driver.actions().sendKeys(Key[{ Backspace: 'BACK_SPACE' }[key] ?? key.toUpperCase()] ?? key).perform(),
         },
     };
     return { newPage: async () => page, close: async () => { await driver.quit(); server.kill(); } };
