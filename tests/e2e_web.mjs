@@ -7,7 +7,7 @@
 // firefox or webkit (both in the X server of xvfb-run). Screenshots stay in
 // OUTDIR; the form is compared with the desktop program's first shot as the
 // scaled tests do. A check the engine cannot do reports itself skipped.
-import { execFileSync } from 'node:child_process';
+import { execFileSync, spawnSync } from 'node:child_process';
 import { mkdirSync } from 'node:fs';
 import { formShown, launch, serve } from '../tools/webpage.mjs';
 
@@ -269,7 +269,18 @@ const checks = {
     },
 };
 
-await checks[check]();
+try {
+    await checks[check]();
+} catch (error) {
+    // WebKitGTK 2.54's web process now and then dies of a trap of its own (4 times in about 170
+    // runs here, twice failing a check): a check it cut short is played once more, in a new browser.
+    if (process.env.E2E_WEB_AGAIN || !await page.crashed?.())
+        throw error;
+    console.log(`${engine}'s web process died (${error.message}): ${check} once more`);
+    await browser.close();
+    server.close();
+    process.exit(spawnSync(process.execPath, process.argv.slice(1), { stdio: 'inherit', env: { ...process.env, E2E_WEB_AGAIN: '1' } }).status ?? 1);
+}
 await browser.close();
 server.close();
 console.log('1 passed, 0 failed');

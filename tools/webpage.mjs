@@ -109,6 +109,8 @@ async function launchWebKit() {
             }
             throw new Error(`waited ${timeout} ms in vain for ${script}`);
         },
+        // Whether WebKit's web process died under the page: the session ends with it.
+        crashed: () => driver.getTitle().then(() => false, error => error.name === 'NoSuchSessionError'),
         async screenshot({ path }) { writeFileSync(path, Buffer.from(await driver.takeScreenshot(), 'base64')); },
         mouse: { click: (x, y) => driver.actions().move({ x: Math.round(x), y: Math.round(y), origin: 'viewport' }).press().release().perform() },
         keyboard: {
@@ -116,7 +118,7 @@ async function launchWebKit() {
             press: key => driver.actions().sendKeys(Key[{ Backspace: 'BACK_SPACE' }[key] ?? key.toUpperCase()] ?? key).perform(),
         },
     };
-    return { newPage: async () => page, close: async () => { await driver.quit(); server.kill(); } };
+    return { newPage: async () => page, close: async () => { await driver.quit().catch(() => {}); server.kill(); } };
 }
 
 // Resolves when the form is drawn: the page shows its canvas once the program
