@@ -25,8 +25,13 @@ start_window() { # command... ; sets pid, wid, X, Y, WIDTH, HEIGHT; stderr to $e
     # (Not 2>/dev/stderr: reopening that truncates a log file the caller writes to.)
     if [ -n "${errlog:-}" ]; then "$@" 2>"$errlog" & else "$@" & fi
     pid=$!
-    wid=$(timeout 90 xdotool search --sync --onlyvisible --name "^${title}\$" | head -1) || true
-    [ -n "$wid" ] || fail "no window titled '$title'"
+    # xdotool gives up at an X error, as when a window goes while it looks at
+    # it (Wine makes and drops some as it starts): it is asked again.
+    local deadline=$((SECONDS + 90))
+    until wid=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -1) && [ -n "$wid" ]; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "no window titled '$title'"
+        sleep 0.2
+    done
     # Mapped is not painted: emulated on a busy machine the window can stay
     # black for seconds. The form is there once the legend's green swatch is.
     # Then row 1's answer box, which has the focus, blinks its caret: every
