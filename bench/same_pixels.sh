@@ -4,7 +4,7 @@
 # Do two builds draw the same pixels? Each is started at the same faked
 # calendar time, so both seed the same problems; a set is dealt and then graded
 # with every answer empty, and the window is shot after each step. Prints how
-# many pixels differ (compare -metric AE); 0 and 0 means not a pixel changed.
+# many pixels differ; 0 and 0 means not a pixel changed.
 #   same_pixels.sh OLD-SUMGROVE NEW-SUMGROVE XCLOSE OUTDIR
 # Needs faketime (Debian package faketime); runs its own Xvfb.
 set -euo pipefail
@@ -19,8 +19,8 @@ mkdir -p "$out"
 # that its phase does not count as a difference.
 shoot() { # file
     for _ in $(seq 20); do
-        import -window "$wid" "$1"
-        [ "$(convert "$1" -crop 1x19+391+97 -format '%[fx:minima.r]' info:)" = 1 ] && return
+        magick import -window "$wid" "$1"
+        [ "$(magick "$1" -crop 1x19+391+97 -format '%[fx:minima.r]' info:)" = 1 ] && return
         sleep 0.1
     done
     fail "the text cursor never went off"
@@ -38,5 +38,5 @@ shots() { # exe name
 shots "$old" old
 shots "$new" new
 for step in dealt graded; do
-    echo "$step: $(compare -metric AE "$out/old-$step.png" "$out/new-$step.png" null: 2>&1 || true) pixels differ"
+    echo "$step: $("$(dirname "$0")/../tests/pixels.sh" changed "$out/old-$step.png" "$out/new-$step.png") pixels differ"
 done

@@ -13,8 +13,8 @@ mkdir -p "$out"
 . "$(dirname "$0")/practice_set.sh"
 
 # Libraries that only drawing with OpenGL needs: the GL integration of Qt's X11
-# plugin, the Mesa drivers and LLVM.
-gl_stack='gl-integration|libGLX_mesa|libEGL_mesa|_dri\.so|libLLVM'
+# plugin, the Mesa drivers (one library of them all since Mesa 24.2) and LLVM.
+gl_stack='gl-integration|libGLX_mesa|libEGL_mesa|_dri\.so|libgallium|libLLVM'
 
 errlog=$out/stderr.txt
 start_window "$exe"
@@ -27,7 +27,7 @@ if [ -n "${QT_LIBRARY:-}" ]; then
     grep -qF "$QT_LIBRARY" "/proc/$pid/maps" || fail "the program did not load $QT_LIBRARY"
 fi
 
-shoot() { import -window "$wid" "$out/$1.png"; }
+shoot() { magick import -window "$wid" "$out/$1.png"; }
 click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; }
 play_set
 

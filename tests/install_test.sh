@@ -19,20 +19,19 @@ grep -qx 'Name\[zh_CN\]=数学练习题' "$desktop" || fail "no Chinese name"
 grep -qx 'Categories=Education;Math;' "$desktop" || fail "categories"
 grep -qx "Icon=$id" "$desktop" || fail "icon name"
 
-# Sumgrove has no homepage and names none rather than make one up: AppStream
-# 1.0 may warn of that, and only that.
-homepage='^W: [^ ]+ url-homepage-missing$'
-if ! report=$(appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" 2>&1); then
-    others=$(grep -E '^[EW]: ' <<<"$report" | grep -vE "$homepage" || true)
-    grep -qE "$homepage" <<<"$report" && [ -z "$others" ] || fail "metainfo does not validate: $report"
-    report="metainfo: valid but for the homepage, which Sumgrove does not have"
-fi
+# Sumgrove has no homepage and names none rather than make one up: a validator
+# that warns of that (AppStream 1.0 and later) is told it is only a note; one
+# that does not know the warning refuses to be told, and validates as it is.
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+report=$(appstreamcli validate --no-net --override=url-homepage-missing=info "$metainfo" 2>&1) \
+    || report=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "metainfo does not validate: $report"
 echo "$report"
 
 for size in 48 256; do
     icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
-    # ImageMagick 7 counts the channels after their names: "srgba 4.0".
-    [[ "$(identify -format '%wx%h %[channels]' "$icon")" =~ ^${size}x${size}\ srgba( |$) ]] \
-        || fail "$icon: $(identify -format '%wx%h %[channels]' "$icon")"
+    # Its size, and how transparent its most transparent pixel is (1 where there is no alpha).
+    read -r shape alpha < <(magick "$icon" -alpha extract -format '%wx%h %[fx:minima]\n' info:)
+    [ "$shape" = "${size}x${size}" ] && awk -v a="$alpha" 'BEGIN { exit !(a < 1) }' \
+        || fail "$icon: $shape, transparent to $alpha"
 done
 echo "1 passed, 0 failed"

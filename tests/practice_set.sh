@@ -7,17 +7,12 @@
 # and fail(). Coordinates are those of the window's inside: the menu bar is 23
 # high and the tool bar about 80 wide, so the clock sits near the top right and
 # the left column of operand boxes below the heading.
+tests=$(dirname "${BASH_SOURCE[0]}")
 
 # Pixels of SHOT inside WxH+X+Y that are exactly COLOUR.
-count_colour() { # shot geometry colour
-    convert "$1" -crop "$2" +repage txt:- | grep -ci " $3 " || true
-}
+count_colour() { "$tests/pixels.sh" count "$@"; } # shot geometry colour
 # Number of pixels that differ between two shots inside a region.
-changed() { # shot1 shot2 geometry
-    convert "$1" -crop "$3" +repage "$out/a.png"
-    convert "$2" -crop "$3" +repage "$out/b.png"
-    compare -metric AE "$out/a.png" "$out/b.png" null: 2>&1 || true
-}
+changed() { "$tests/pixels.sh" changed "$1[$3]" "$2[$3]"; } # shot1 shot2 geometry
 
 clock=120x40+780+45
 operands=250x470+85+90

@@ -14,7 +14,7 @@ await_pixels() { # tries crop operations test-operator number
     local count
     for _ in $(seq "$1"); do
         # shellcheck disable=SC2086 # the operations are words
-        count=$(import -window "$wid" png:- 2>/dev/null | convert - $2 +repage $3 -format '%[fx:mean*w*h]' info: 2>/dev/null) \
+        count=$(magick import -window "$wid" png:- 2>/dev/null | magick - $2 +repage $3 -format '%[fx:mean*w*h]' info: 2>/dev/null) \
             && [ "${count%.*}" "$4" "$5" ] && return
         sleep 0.05
     done

@@ -11,5 +11,5 @@ exec xvfb-run -a -s "-screen 0 1920x1080x24 -dpi 96" bash -c '
     start_window "$1/sumgrove"
     xdotool mousemove --window "$wid" 40 50 click 1     # 开始练习
     sleep 3.2
-    import -window "$wid" docs/screenshot.png
+    magick import -window "$wid" docs/screenshot.png
     kill "$pid"' _ "$build"
