@@ -16,20 +16,26 @@ exe=$1 client=$2 input_method=${3:-}
 . "$(dirname "$0")/testing.sh"
 
 private_runtime_dir
-launcher=
 im=
 pid=
-at_exit 'kill $pid $im $launcher 2>/dev/null; wait'
+at_exit 'kill $pid $im 2>/dev/null; wait'
 
-/usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 --screen-reader=1 &
-launcher=$!
-for _ in $(seq 100); do
-    xprop -root AT_SPI_BUS 2>/dev/null | grep -q unix: && break
-    sleep 0.1
-done
-xprop -root AT_SPI_BUS | grep -q unix: || fail "no accessibility bus"
+# The accessibility bus, started as a desktop starts it, by D-Bus, whose
+# launcher answers with its address once it runs (and, on X11, has put it on
+# the root window). Its settings stay in memory, not in the user's; it ends
+# with the session bus.
+bus() { dbus-send --session --print-reply=literal "$@"; }
+owned() { bus --dest=org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus.GetNameOwner "string:$1" >/dev/null 2>&1; }
+dbus-update-activation-environment XDG_RUNTIME_DIR GSETTINGS_BACKEND=memory
+bus --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null || fail "no accessibility bus"
+# Accessibility on, and the screen reader where the bus still tells of one (Qt
+# before 5.15 waits for it; AT-SPI 2.62 has no such setting).
+status() { bus --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set string:org.a11y.Status "string:$1" variant:boolean:true; }
+status IsEnabled >/dev/null || fail "accessibility cannot be switched on"
+status ScreenReaderEnabled >/dev/null 2>&1 || true
 
 if [ "$input_method" = fcitx5 ]; then
+    need_plugin platforminputcontexts fcitx "fcitx5 input method plugin"
     config=$XDG_RUNTIME_DIR/config/fcitx5
     mkdir -p "$config/conf"
     printf '%s\n' '[Groups/0]' 'Name=Default' 'Default Layout=us' 'DefaultIM=pinyin' \
@@ -39,11 +45,11 @@ if [ "$input_method" = fcitx5 ]; then
     printf '[Hotkey]\n0=Shift+space\n' >"$config/conf/fullwidth.conf"
     XDG_CONFIG_HOME=$XDG_RUNTIME_DIR/config HOME=$XDG_RUNTIME_DIR fcitx5 >"$XDG_RUNTIME_DIR/fcitx5.log" 2>&1 &
     im=$!
-    for _ in $(seq 100); do
-        grep -q 'Loaded addon pinyin' "$XDG_RUNTIME_DIR/fcitx5.log" && break
-        sleep 0.1
-    done
-    grep -q 'Loaded addon pinyin' "$XDG_RUNTIME_DIR/fcitx5.log" || fail "fcitx5: $(cat "$XDG_RUNTIME_DIR/fcitx5.log")"
+    # Ready once it holds its name on the bus (asking it before would start
+    # another), having loaded what it starts with; and pinyin must be there.
+    for _ in $(seq 100); do owned org.fcitx.Fcitx5 && break; sleep 0.1; done
+    pinyin=$(bus --dest=org.fcitx.Fcitx5 /controller org.fcitx.Fcitx.Controller1.AddonForIM string:pinyin 2>&1) \
+        && [ -n "${pinyin// /}" ] || fail "fcitx5 has no pinyin: $pinyin $(cat "$XDG_RUNTIME_DIR/fcitx5.log")"
     export QT_IM_MODULE=fcitx
 fi
 
@@ -51,5 +57,9 @@ errlog=$XDG_RUNTIME_DIR/stderr.txt
 "$exe" 2>"$errlog" &
 pid=$!
 /usr/bin/python3 "$(dirname "$0")/$client" || fail "$client: the program did not do as it should"
-[ ! -s "$errlog" ] || fail "stderr: $(cat "$errlog")"
+# Nothing may be said but that Qt 6.11 does not answer AT-SPI 2.62's client,
+# which asks every application for a bus of its own (GetApplicationBusAddress):
+# Qt lists that method and says it does not implement it, for any program.
+said=$(grep -v 'GetApplicationBusAddress' "$errlog" || true)
+[ -z "$said" ] || fail "stderr: $said"
 echo "1 passed, 0 failed"

@@ -1,9 +1,20 @@
 # SPDX-FileCopyrightText: 2026 Sumgrove developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by the test scripts: how a test fails, clean-up steps that run however
-# the script ends (the last one added runs first), and a private runtime folder.
+# Shared by the test scripts: how a test fails or is skipped, clean-up steps
+# that run however the script ends (the last one added runs first), a private
+# runtime folder, what the Qt in use can do here, and ImageMagick by the name
+# it has had since version 7.
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+skip() { echo "SKIP: $*"; exit 77; } # for what this system lacks, and only that
+
+# Asks the Qt the program runs on (tests/qtprobe.cpp), under the program's
+# emulator where it has one.
+probe() { ${EMULATOR:+"$EMULATOR"} "${QT_PROBE:?}" "$@"; }
+# Skipped unless Qt finds a plugin of KIND with KEY.
+need_plugin() { # kind key what
+    probe "$1" | grep -qxi "$2" || skip "the Qt in use has no $3 (no plugin of its $1 is keyed $2)"
+}
 
 at_exit_steps=()
 at_exit() { at_exit_steps=("$1" "${at_exit_steps[@]}"); }
@@ -14,4 +25,12 @@ private_runtime_dir() {
     XDG_RUNTIME_DIR=$(mktemp -d)
     export XDG_RUNTIME_DIR
     at_exit "rm -rf '$XDG_RUNTIME_DIR'"
+}
+
+# ImageMagick 6 has no magick: its tools go by their own names.
+command -v magick >/dev/null || magick() {
+    case "$1" in
+    compare | identify | import) "$@" ;;
+    *) convert "$@" ;;
+    esac
 }

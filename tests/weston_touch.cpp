@@ -23,7 +23,9 @@ extern "C" {
 void weston_seat_init_touch(weston_seat *seat);
 weston_touch_device *weston_touch_create_touch_device(weston_touch *touch, const char *syspath,
                                                       void *backend_data, const weston_touch_device_ops *ops);
-#if WESTON_VERSION_MAJOR >= 12 // a place on the output became a coordinate of its own
+#if defined(WESTON_TOUCH_EVENT) // a touch became an event of its own (Weston 16)
+void notify_touch_normalized(const weston_touch_event *event, const weston_point2d_device_normalized *norm);
+#elif WESTON_VERSION_MAJOR >= 12 // a place on the output became a coordinate of its own
 void notify_touch_normalized(weston_touch_device *device, const timespec *time, int touch_id,
                              const weston_coord_global *pos, const weston_point2d_device_normalized *norm,
                              int touch_type);
@@ -37,6 +39,7 @@ void weston_touch_device_destroy(weston_touch_device *device);
 
 namespace {
 
+weston_seat *seat;
 weston_touch_device *screen;
 wl_listener gone;
 
@@ -53,8 +56,13 @@ int readCommands(int fd, uint32_t, void *)
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
         const int type = command == "down" ? WL_TOUCH_DOWN : WL_TOUCH_UP;
-#if WESTON_VERSION_MAJOR >= 12
+#if defined(WESTON_TOUCH_EVENT)
         const weston_coord_global place{{x, y}}; // a lifted finger has none
+        weston_touch_event event{};
+        weston_touch_event_init(&event, &now, seat, screen, type, 0, type == WL_TOUCH_UP ? nullptr : &place);
+        notify_touch_normalized(&event, nullptr);
+#elif WESTON_VERSION_MAJOR >= 12
+        const weston_coord_global place{{x, y}};
         notify_touch_normalized(screen, &now, 0, type == WL_TOUCH_UP ? nullptr : &place, nullptr, type);
 #else
         notify_touch_normalized(screen, &now, 0, x, y, nullptr, type);
@@ -74,7 +82,7 @@ extern "C" WL_EXPORT int wet_module_init(weston_compositor *compositor, int *, c
     if (fd < 0 || wl_list_empty(&compositor->seat_list))
         return -1;
     // The backend's seat exists by now; clients learn of its touch screen as they bind it.
-    weston_seat *seat = wl_container_of(compositor->seat_list.next, seat, link);
+    seat = wl_container_of(compositor->seat_list.next, seat, link);
     weston_seat_init_touch(seat);
     screen = weston_touch_create_touch_device(weston_seat_get_touch(seat), "test-touch", nullptr, nullptr);
     // Gone before Weston's seat, which asserts that it has none left.
