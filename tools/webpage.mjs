@@ -5,7 +5,7 @@
 // Debian's browsers to open it: shared by tools/dev run, the browser tests and
 // the page's benchmark.
 //   node tools/webpage.mjs FOLDER [PORT]     serves FOLDER until stopped
-import { spawn } from 'node:child_process';
+import { execFileSync, spawn } from 'node:child_process';
 import { existsSync, writeFileSync } from 'node:fs';
 import { readFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
@@ -71,6 +71,9 @@ export async function launch(engine = 'chromium', { webgl = true, args = [] } = 
 
 // WebKitGTK's MiniBrowser through Debian's WebKitWebDriver and an npm WebDriver
 // client, dressed as the part of puppeteer's browser and page the tests use.
+// The MiniBrowser is the newest WebKitGTK API's there is (webkit2gtk-4.1, ...).
+const miniBrowser = () => execFileSync('sh', ['-c', 'ls -d /usr/lib/*/webkit*/MiniBrowser | sort -V | tail -1'],
+                                       { encoding: 'utf8' }).trim();
 async function launchWebKit() {
     const { Builder, Key } = await import('selenium-webdriver');
     const port = await new Promise(resolve => {
@@ -84,7 +87,7 @@ async function launchWebKit() {
     for (let tries = 0; !driver; ++tries) {
         driver = await new Builder().usingServer(`http://127.0.0.1:${port}/`).withCapabilities({
             browserName: 'MiniBrowser',
-            'webkitgtk:browserOptions': { binary: process.env.MINIBROWSER ?? '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser',
+            'webkitgtk:browserOptions': { binary: process.env.MINIBROWSER ?? miniBrowser(),
                                           args: ['--automation'] },
         }).build().catch(error => { if (tries > 50) throw error; });
         await new Promise(resolve => setTimeout(resolve, 200));
