@@ -33,6 +33,15 @@ else()
     file(WRITE "${PROJECT_BINARY_DIR}/cpack-project.cmake" "set(ENV{SOURCE_DATE_EPOCH} ${SOURCE_DATE_EPOCH})\n")
     set(CPACK_PROJECT_CONFIG_FILE "${PROJECT_BINARY_DIR}/cpack-project.cmake")
 endif()
+# What a command stamps with the date is made anew when the date changes (a
+# new commit), not only when its sources do: it depends on this file, which
+# changes with the date alone.
+file(GENERATE OUTPUT "${PROJECT_BINARY_DIR}/source-date-epoch" CONTENT "${SOURCE_DATE_EPOCH}\n")
+function(sumgrove_dated) # the outputs of custom commands of the calling folder
+    foreach(output IN LISTS ARGN)
+        add_custom_command(OUTPUT "${output}" APPEND DEPENDS "${PROJECT_BINARY_DIR}/source-date-epoch")
+    endforeach()
+endfunction()
 
 # Paths as seen from the source folder (the build folder's last, so that it
 # wins where it lies inside the source folder).

@@ -60,6 +60,7 @@ file(CONFIGURE OUTPUT ${fonts}/fonts.qrc CONTENT [[<RCC><qresource prefix="/Sumg
 </qresource></RCC>
 ]]) # written only when it changes: rcc and the link would follow
 qt_add_resources(fonts_rcc ${fonts}/fonts.qrc)
+sumgrove_dated(${fonts}/wqy-microhei.ttf ${fonts_rcc})
 target_sources(sumgrove_resources PRIVATE ${fonts_rcc})
 
 # Qt's platform plugin for browsers carries three typefaces (DejaVu Sans and

@@ -105,7 +105,9 @@ function(edit_nsis_template from to)
     string(REPLACE "${from}" "${to}" edited "${nsis_template}")
     set(nsis_template "${edited}" PARENT_SCOPE)
 endfunction()
-edit_nsis_template("; CPack install script designed for a nmake build" "Target amd64-unicode")
+# Installed files get the time they are installed, not the build's: the
+# installer keeps none.
+edit_nsis_template("; CPack install script designed for a nmake build" "Target amd64-unicode\nSetDateSave off")
 string(REGEX REPLACE "(  !insertmacro MUI_LANGUAGE \"[A-Za-z]+\"[^\n]*\n)+"
                      "  !insertmacro MUI_LANGUAGE \"SimpChinese\"\n" nsis_template "${nsis_template}")
 set(vendor_key [[DeleteRegKey /ifempty SHCTX "Software\@CPACK_PACKAGE_VENDOR@]])
