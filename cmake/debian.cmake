@@ -59,10 +59,22 @@ foreach(size 48 256)
             RENAME ${app_id}.png)
 endforeach()
 
+# The version is project()'s; what else names it must name the same.
 file(STRINGS NEWS.md latest REGEX "^## " LIMIT_COUNT 1)
-if(NOT latest MATCHES "^## ${PROJECT_VERSION} ")
+if(NOT latest MATCHES "^## ${PROJECT_VERSION} \\(([0-9-]+)\\)$")
     message(FATAL_ERROR "NEWS.md begins with '${latest}', not with version ${PROJECT_VERSION}")
 endif()
+set(released ${CMAKE_MATCH_1})
+file(STRINGS packaging/${app_id}.metainfo.xml latest REGEX "<release " LIMIT_COUNT 1)
+if(NOT latest MATCHES "version=\"${PROJECT_VERSION}\" date=\"${released}\"")
+    message(FATAL_ERROR "The metainfo's newest release is '${latest}', not ${PROJECT_VERSION} of ${released}")
+endif()
+foreach(page docs/man/sumgrove.1 docs/man/sumgrove.zh_CN.1)
+    file(STRINGS ${page} heading REGEX "^\\.TH ")
+    if(NOT heading MATCHES " ${released} \"Sumgrove ${PROJECT_VERSION}\"")
+        message(FATAL_ERROR "${page} is headed '${heading}', not version ${PROJECT_VERSION} of ${released}")
+    endif()
+endforeach()
 
 # Compressed as Debian compresses them: the most, and with no time stamp.
 set(docs ${PROJECT_BINARY_DIR}/debian)
