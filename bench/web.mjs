@@ -5,7 +5,8 @@
 // as a server sends them gzip'd or brotli'd at the highest levels), and the
 // time from navigation to the first painted form in headless Chromium, as
 // fast as this machine runs it and with the CPU slowed four times, as on a
-// cheap tablet: over ROUNDS fresh browsers (nothing cached), with the median.
+// cheap tablet: on a first visit (nothing cached) and on a repeat visit, over
+// ROUNDS fresh browsers, with the median.
 // Given BASELINE page folders too, all are measured side by side, each round
 // in another order, and the ratios against each printed.
 //   node bench/web.mjs PAGE-FOLDER ROUNDS [BASELINE-FOLDER...]
@@ -34,10 +35,13 @@ for (const [name, dir] of Object.entries(pages)) {
 }
 
 // The form is painted when the program first draws into its canvas, with
-// WebGL (Qt 6.4) or in 2D (Qt 6.5 and later).
-async function firstPaint(url, slowdown) {
+// WebGL (Qt 6.4) or in 2D (Qt 6.5 and later). A first visit, in a fresh
+// browser; then, in the same browser once the service worker keeps the page
+// and V8 has had time to keep what it compiled, a pupil's repeat visit, in a
+// new tab. Says whether V8 took the program's code from its cache then.
+async function visits(url, slowdown) {
     const browser = await launch();
-    try {
+    const visit = async trace => {
         const page = await browser.newPage();
         await page.setViewport({ width: 1024, height: 768 });
         await (await page.createCDPSession()).send('Emulation.setCPUThrottlingRate', { rate: slowdown });
@@ -54,28 +58,47 @@ async function firstPaint(url, slowdown) {
                 }
             }
         });
+        if (trace)
+            await page.tracing.start({ categories: ['v8.wasm', 'disabled-by-default-v8.wasm.detailed'] });
         await page.goto(url);
-        return await (await page.waitForFunction(() => window.firstDraw, { timeout: 120000 })).jsonValue();
+        const painted = await (await page.waitForFunction(() => window.firstDraw, { timeout: 120000 })).jsonValue();
+        const events = trace ? JSON.parse(await page.tracing.stop()).traceEvents.map(event => event.name) : [];
+        await page.evaluate(() => navigator.serviceWorker.ready.then(() => new Promise(resolve => setTimeout(resolve, 5000))));
+        await page.close();
+        return { painted, cached: events.some(name => /CacheHit/i.test(name)) };
+    };
+    try {
+        const first = await visit(false);
+        return { first: first.painted, repeat: await visit(true) };
     } finally {
         await browser.close();
     }
 }
 
 const servers = Object.fromEntries(await Promise.all(Object.entries(pages).map(async ([name, dir]) => [name, await serve(dir)])));
-const times = {};
+const times = {}, hits = {};
 for (let round = 0; round < rounds; ++round) {
     for (const slowdown of [1, 4]) {
         const names = Object.keys(pages);
-        for (const name of [...names.slice(round % names.length), ...names.slice(0, round % names.length)])
-            (times[`${name} ${slowdown}x`] ??= []).push(await firstPaint(servers[name].url, slowdown));
+        for (const name of [...names.slice(round % names.length), ...names.slice(0, round % names.length)]) {
+            const { first, repeat } = await visits(servers[name].url, slowdown);
+            (times[`${name} ${slowdown}x`] ??= []).push(first);
+            (times[`${name} ${slowdown}x, again`] ??= []).push(repeat.painted);
+            (hits[name] ??= []).push(repeat.cached);
+        }
     }
 }
 Object.values(servers).forEach(server => server.close());
 const median = list => [...list].sort((a, b) => a - b)[list.length >> 1];
 const s = ms => (ms / 1000).toFixed(2);
 for (const [key, list] of Object.entries(times))
-    console.log(`first paint, ${key.padEnd(14)} median ${s(median(list))} s of ${list.map(s).join(', ')}`);
+    console.log(`first paint, ${key.padEnd(21)} median ${s(median(list))} s of ${list.map(s).join(', ')}`);
+for (const [name, list] of Object.entries(hits))
+    console.log(`${name}: V8 took the compiled program from its cache on ${list.filter(Boolean).length} of ${list.length} repeat visits`);
 for (const slowdown of rounds > 0 ? [1, 4] : []) {
-    for (const name of Object.keys(pages).slice(1))
-        console.log(`ratio at ${slowdown}x against ${name}: ${(median(times[`page ${slowdown}x`]) / median(times[`${name} ${slowdown}x`])).toFixed(2)}`);
+    for (const name of Object.keys(pages).slice(1)) {
+        for (const visit of ['', ', again'])
+            console.log(`ratio at ${slowdown}x${visit} against ${name}: ${
+                (median(times[`page ${slowdown}x${visit}`]) / median(times[`${name} ${slowdown}x${visit}`])).toFixed(2)}`);
+    }
 }

@@ -9,6 +9,7 @@
 // scaled tests do. A check the engine cannot do reports itself skipped.
 import { execFileSync, spawnSync } from 'node:child_process';
 import { mkdirSync } from 'node:fs';
+import { brotliCompressSync, gzipSync } from 'node:zlib';
 import { formShown, launch, serve } from '../tools/webpage.mjs';
 
 const [folder, out, desktopShot, check, engine = 'chromium'] = process.argv.slice(2);
@@ -41,16 +42,19 @@ async function open(width, height, scale = 1, device = {}) {
         const box = form.getBoundingClientRect(), page = document.documentElement;
         const canvasIn = node => node.querySelector('canvas') // the program draws into, maybe in a shadow tree
             ?? [...node.querySelectorAll('*')].map(element => element.shadowRoot && canvasIn(element.shadowRoot)).find(Boolean);
-        return { x: Math.round(box.x), y: Math.round(box.y), pixels: canvasIn(form)?.width, turn: document.getElementById('turn').offsetHeight > 0,
+        const canvas = canvasIn(form);
+        return { x: Math.round(box.x), y: Math.round(box.y), width: box.width, pixels: canvas?.width, drawn: canvas?.getBoundingClientRect().width,
+                 turn: document.getElementById('turn').offsetHeight > 0,
                  centred: Math.abs(box.left + box.right - innerWidth) < 2 && Math.abs(box.top + box.bottom - innerHeight) < 2,
-                 scrolls: page.scrollWidth > innerWidth || page.scrollHeight > innerHeight };
+                 pans: page.scrollWidth > innerWidth, scrolls: page.scrollWidth > innerWidth || page.scrollHeight > innerHeight };
     });
 }
-// The form's picture, shrunk back to 907 x 600, and as like the desktop's as the scaled tests ask.
+// The form's picture (at its size on the page, SCALE device pixels a CSS pixel), shrunk back to
+// 907 x 600, and as like the desktop's as the scaled tests ask.
 async function shoot(name, form, scale = 1, compare = false) {
-    const shot = `${out}/${chromium ? '' : `${engine}-`}${name}.png`;
+    const shot = `${out}/${chromium ? '' : `${engine}-`}${name}.png`, [width, height] = [907, 600].map(n => Math.round(n * (form.width ?? 907) / 907 * scale));
     await page.screenshot({ path: shot, fullPage: true });
-    run(`${magick} '${shot}' -crop ${907 * scale}x${600 * scale}+${form.x * scale}+${form.y * scale} +repage -resize 907x600! -alpha off '${shot}'`);
+    run(`${magick} '${shot}' -crop ${width}x${height}+${form.x * scale}+${form.y * scale} +repage -resize 907x600! -alpha off '${shot}'`);
     const rmse = compare && pixels('rmse', shot, desktopShot);
     if (compare && (console.log(`${name}: rmse ${rmse} against ${desktopShot}`), !(rmse <= 0.08)))
         fail(`${name}: the form is not the desktop's`);
@@ -222,6 +226,67 @@ const checks = {
             if (value(field, 'description') !== heard || value(field, 'value') !== String(answers[row].right + (row === 14 ? 1 : 0)))
                 fail(`row ${row} is heard as "${value(field, 'description')}", holding "${value(field, 'value')}", not "${heard}"`);
         }
+    },
+    // Phones held sideways, a small one and a large one: the form's whole width at the scale that
+    // fits, never below 0.72, no sideways panning, as legible as the desktop's, and a set played by
+    // taps; held upright, the prompt to turn it lies on the screen, and turned back it fits again.
+    async phone() {
+        await page.setUserAgent('Mozilla/5.0 (iPhone; CPU iPhone OS 17_5 like Mac OS X) AppleWebKit/605.1.15 (KHTML, like Gecko) Mobile/15E148');
+        for (const [name, width, height, dpr] of [['iphone-se', 667, 375, 2], ['iphone-14', 844, 390, 3]]) {
+            const phone = { isMobile: true, hasTouch: true, isLandscape: true };
+            const form = await open(width, height, dpr, phone), scale = form.width / 907;
+            console.log(`${name}, ${width}x${height} at ${dpr}x: scale ${scale.toFixed(3)}`, form);
+            if (form.pans || scale < 0.72 || form.width > width || form.width < Math.min(width, 907) - 2 || Math.abs(form.drawn - form.width) > 1)
+                fail(`${name}: the form does not fit the phone's width`);
+            await shoot(`web-${name}`, form, dpr, true);
+            const tap = (x, y) => page.touchscreen.tap(form.x + x * scale, form.y + y * scale), cdp = await page.createCDPSession();
+            await tap(40, 50);                                      // 开始练习
+            const problems = await page.waitForFunction(() => [...document.querySelectorAll('#access input')]
+                .map(field => [field.getAttribute('aria-label'), field.description.textContent]).filter(([, problem]) => problem), { timeout: 5000 });
+            for (const [label, problem] of await problems.jsonValue()) { // each row's box, tapped, then typed into
+                const n = Number(/\d+/.exec(label)), [, a, symbol, b] = /^(\d+) (.) (\d+) =$/.exec(problem);
+                await tap(n <= 10 ? 391 : 811, rowY[(n - 1) % 10] + 35);
+                await cdp.send('Input.insertText', { text: String({ '+': +a + +b, '-': a - b, '×': a * b, '÷': a / b }[symbol]) });
+            }
+            await tap(40, 115);                                     // 提交答案
+            await pause(500);
+            const graded = await shoot(`web-${name}-graded`, form, dpr);
+            const wrong = Array.from({ length: 20 }, (_, n) => n + 1).filter(n => colour(graded, verdictBand(n), '#00FF00') < 400);
+            if (wrong.length || await page.$eval('#access [role=status]', score => score.textContent) !== '得分 100')
+                fail(`${name}: played by taps, rows ${wrong} are not marked right`);
+            await page.setViewport({ width: height, height: width, deviceScaleFactor: dpr, ...phone, isLandscape: false });
+            await pause(500);
+            const prompt = await page.$eval('#turn', turn => { const range = document.createRange(); range.selectNodeContents(turn);
+                                                             const { left, right } = range.getBoundingClientRect(); return { left, right, view: innerWidth }; });
+            console.log(`${name} upright: the prompt lies at`, prompt);
+            if (!(prompt.left >= 0 && prompt.right <= prompt.view && prompt.right > prompt.left))
+                fail(`${name}: held upright, the prompt to turn it is not on the screen`);
+            await page.setViewport({ width, height, deviceScaleFactor: dpr, ...phone });
+            await pause(1000);
+            const turned = await page.$eval('#form', element => element.getBoundingClientRect().width);
+            if (Math.abs(turned - form.width) > 1 || await page.evaluate(() => document.documentElement.scrollWidth > innerWidth))
+                fail(`${name}: turned back, the form is ${turned} wide, not ${form.width}`);
+            await shoot(`web-${name}-turned`, form, dpr, true);
+        }
+    },
+    // Where the program cannot run, the page says so and names browsers that can: an engine that cannot
+    // parse the program's scripts, and one without WebAssembly.
+    async unsupported() {
+        const encoded = (path, text) => path.endsWith('.br') ? brotliCompressSync(text) : path.endsWith('.gz') ? gzipSync(text) : text;
+        const old = await serve(folder, 0, (path, body) => /^\/(sumgrove|qtloader)\.js/.test(path) ? encoded(path, 'let = ;') : body);
+        const said = async url => {
+            await page.goto(url);
+            await pause(3000); // for the download's message, were it to come
+            return page.$eval('#message', message => message.offsetHeight && message.textContent);
+        };
+        const withoutWasm = await page.evaluateOnNewDocument(() => delete window.WebAssembly);
+        const messages = [await said(server.url)];
+        await page.removeScriptToEvaluateOnNewDocument(withoutWasm.identifier);
+        messages.push(await said(old.url));
+        old.close();
+        console.log(messages);
+        if (!messages.every(text => /^这个浏览器太旧，运行不了练习题。请换用新版的 Chrome、Edge、Firefox 或 Safari/.test(text)))
+            fail('where the program cannot run, the page does not say so');
     },
     // After one visit the page starts with no server; a new build replaces the old cache.
     async offline() {
