@@ -62,7 +62,7 @@ async function visits(url, slowdown) {
             await page.tracing.start({ categories: ['v8.wasm', 'disabled-by-default-v8.wasm.detailed'] });
         await page.goto(url);
         const painted = await (await page.waitForFunction(() => window.firstDraw, { timeout: 120000 })).jsonValue();
-        const events = trace ? JSON.parse(await page.tracing.stop()).traceEvents.map(event => event.name) : [];
+        const events = trace ? JSON.parse(Buffer.from(await page.tracing.stop()).toString()).traceEvents.map(event => event.name) : [];
         await page.evaluate(() => navigator.serviceWorker.ready.then(() => new Promise(resolve => setTimeout(resolve, 5000))));
         await page.close();
         return { painted, cached: events.some(name => /CacheHit/i.test(name)) };

@@ -79,6 +79,8 @@ endforeach()
 # The program's side of the page, its accessibility. It starts itself, so it
 # goes into the program, not the library.
 target_sources(sumgrove PRIVATE src/app/webpage.cpp src/app/webpage.h)
+# The page hands a phone's scale to Qt in its environment.
+set_target_properties(sumgrove PROPERTIES QT_WASM_EXTRA_EXPORTED_METHODS ENV)
 
 # The folder to serve, beside the program; 'web_package' zips it.
 set(page_name sumgrove-${PROJECT_VERSION}-web)
