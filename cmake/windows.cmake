@@ -53,7 +53,9 @@ file(CONFIGURE OUTPUT rc/version.h CONTENT [[
 #define SUMGROVE_VERSION "@PROJECT_VERSION@"
 #define SUMGROVE_VERSION_NUMBERS @PROJECT_VERSION_MAJOR@, @PROJECT_VERSION_MINOR@, @PROJECT_VERSION_PATCH@, 0
 ]] @ONLY)
-set_source_files_properties(src/app/sumgrove.rc PROPERTIES INCLUDE_DIRECTORIES "${PROJECT_BINARY_DIR}/rc")
+# (windres's includes are not scanned: a new version must make it run again.)
+set_source_files_properties(src/app/sumgrove.rc PROPERTIES INCLUDE_DIRECTORIES "${PROJECT_BINARY_DIR}/rc"
+                            OBJECT_DEPENDS "${PROJECT_BINARY_DIR}/rc/version.h")
 
 # Windows looks for a program's DLLs beside it, and Qt for its plugins in
 # folders named after their kind beside it too.
