@@ -22,9 +22,11 @@ int main(int argc, char *argv[])
 {
     if (argc > 1) {
         const QCoreApplication app(argc, argv);
-        for (const QString &path : QCoreApplication::libraryPaths()) {
+        const QStringList paths = QCoreApplication::libraryPaths();
+        for (const QString &path : paths) {
             const QDir kind(path + QLatin1Char('/') + QString::fromLocal8Bit(argv[1]));
-            for (const QString &file : kind.entryList(QDir::Files)) {
+            const QStringList files = kind.entryList(QDir::Files);
+            for (const QString &file : files) {
                 const QJsonObject meta = QPluginLoader(kind.filePath(file)).metaData();
                 const QJsonArray keys = meta.value(QLatin1String("MetaData")).toObject().value(QLatin1String("Keys")).toArray();
                 for (const QJsonValue &key : keys)
