@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
             for (const QString &file : files) {
                 const QJsonObject meta = QPluginLoader(kind.filePath(file)).metaData();
                 const QJsonArray keys = meta.value(QLatin1String("MetaData")).toObject().value(QLatin1String("Keys")).toArray();
-                for (const QJsonValue &key : keys)
+                for (const auto &key : keys)
                     std::printf("%s\n", qPrintable(key.toString()));
             }
         }
