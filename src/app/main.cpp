@@ -18,5 +18,5 @@ int main(int argc, char *argv[])
     substituteFormFonts();
     Sumgrove window;
     showAtStartPosition(window);
-    return app.exec();
+    return finish(app.exec());
 }

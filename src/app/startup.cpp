@@ -15,6 +15,8 @@
 #include <QtWidgets/QStyle>
 #include <QtWidgets/QStyleFactory>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -123,6 +125,15 @@ void showAtStartPosition(QMainWindow &window)
     if (QGuiApplication::styleHints()->showIsFullScreen())
         return; // it has the whole screen (a browser's canvas, sized to the form): nowhere to move it
     window.move(startPosition(QGuiApplication::primaryScreen()->virtualSize(), window.size()));
+}
+
+int finish(int status)
+{
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
 
 #if QT_VERSION < QT_VERSION_CHECK(5, 14, 0) && defined(Q_OS_LINUX)

@@ -41,4 +41,12 @@ void keepLightSheet();
 // windows full screen, as a browser does, it stays where it is.
 void showAtStartPosition(QMainWindow &window);
 
+// After the event loop, with its exit status: on Wayland, Qt's client can
+// hang for good while it takes down its connection (its event thread left
+// holding a read the main thread had prepared for it, which its other thread
+// then waits on): the window is gone, but the program never ends. It has
+// nothing to save, so there it ends at once, as any client may; elsewhere Qt
+// takes everything down as usual.
+int finish(int status);
+
 #endif // SUMGROVE_STARTUP_H
