@@ -51,7 +51,7 @@ int Sumgrove::OnActionStartClicked()
     for (int i = 1; i <= Ui_SumgroveClass::RowCount; ++i) {
         const auto row = ui.row(i);
         row.answer->setText(QString()); // unlike clear(), also drops the undo history
-        row.verdict->setStyleSheet(QLatin1String(drill::resetStyle));
+        row.verdict->setStyleSheet(QLatin1String(Ui_SumgroveClass::resetStyle));
         row.verdict->setAccessibleName(QString());
     }
     ui.timeEdit->setTime(QTime(0, 0, 0, 0));
@@ -82,7 +82,8 @@ int Sumgrove::OnActionSendClicked()
                             row.secondOperand->text(), row.answer->text());
         if (!right)
             continue;
-        row.verdict->setStyleSheet(QLatin1String(*right ? drill::rightStyle : drill::wrongStyle));
+        row.verdict->setStyleSheet(
+            QLatin1String(*right ? Ui_SumgroveClass::rightStyle : Ui_SumgroveClass::wrongStyle));
         if (!*right)
             ++m_wrongCount;
         const QString verdict = (*right ? ui.label1_2 : ui.label2_2)->text();

@@ -25,9 +25,8 @@ struct Operands
     int second;
 };
 
-inline constexpr char resetStyle[] = "background-color:rgb(255,255,255,60)";
-inline constexpr char rightStyle[] = "background-color:rgb(0,255,0)";
-inline constexpr char wrongStyle[] = "background-color:rgb(255,0,0)";
+// No problem dealt comes to more: an answer box must hold this many digits.
+inline constexpr int largestAnswer = 100;
 
 // Index of the operator box item for the next problem: one draw.
 int drawOperatorIndex(const Draw &draw);

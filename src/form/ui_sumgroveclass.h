@@ -54,6 +54,11 @@ class Ui_SumgroveClass
 public:
     static constexpr int RowCount = 20;
 
+    // How a row's verdict mark looks: unmarked (a faint white), right, wrong.
+    static constexpr char resetStyle[] = "background-color:rgb(255,255,255,60)";
+    static constexpr char rightStyle[] = "background-color:rgb(0,255,0)";
+    static constexpr char wrongStyle[] = "background-color:rgb(255,0,0)";
+
     // What the drill reads and writes of one problem row.
     struct ProblemRow
     {
