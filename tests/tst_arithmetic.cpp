@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The arithmetic without widgets: dealing from scripted and real random draws,
-// expected results and verdicts. The score is tested through the window.
+// expected results and verdicts, and what a screen reader hears of a row and
+// of the score. The score itself is tested through the window.
 #include "arithmetic.h"
+#include "spoken.h"
 
 #include <QtTest/QtTest>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -57,6 +60,8 @@ private slots:
     void expectedResultNeverOverflows();
     void grade_data();
     void grade();
+    void spoken_data();
+    void spoken();
 };
 
 void tst_Arithmetic::scriptedDeal_data()
@@ -99,6 +104,7 @@ void tst_Arithmetic::randomDealsStayInRange()
 {
     std::srand(20261207);
     int seen[4] = {};
+    int largest = 0;
     for (int i = 0; i < 200000; ++i) {
         const Dealt d = dealRow(std::rand);
         const int x = d.operands.first;
@@ -106,6 +112,7 @@ void tst_Arithmetic::randomDealsStayInRange()
         const std::optional<int> result = expectedResult(d.operation, x, y);
         QVERIFY(result);
         QVERIFY2(*result >= 0 && *result <= 100, qPrintable(QStringLiteral("%1 %2 %3").arg(x).arg(int(d.operation)).arg(y)));
+        largest = std::max(largest, *result);
         switch (d.operation) {
         case Operation::Add:
             QVERIFY(x >= 1 && x <= 50 && y >= 1 && y <= 50);
@@ -126,6 +133,8 @@ void tst_Arithmetic::randomDealsStayInRange()
     }
     for (int count : seen)
         QVERIFY(count > 40000);
+    // The answer boxes and the documents are sized by it: it must be what is dealt.
+    QCOMPARE(largest, largestAnswer);
 }
 
 void tst_Arithmetic::expectedResultNeverOverflows_data()
@@ -204,6 +213,34 @@ void tst_Arithmetic::grade()
     QFETCH(int, verdict);
     const std::optional<bool> result = gradeRow(symbol, first, second, answer);
     QCOMPARE(result ? int(*result) : -1, verdict);
+}
+
+// Heard in the legend's words; a row with nothing dealt says nothing of a
+// problem, a score not yet given leaves its caption alone.
+void tst_Arithmetic::spoken_data()
+{
+    QTest::addColumn<QStringList>("problem"); // first, symbol, second
+    QTest::addColumn<QString>("verdict");
+    QTest::addColumn<QString>("heard");
+    const QString divide(QChar(0x00F7));
+    QTest::newRow("dealt") << QStringList{"45", divide, "9"} << "" << QString::fromUtf8("45 ÷ 9 =");
+    QTest::newRow("graded") << QStringList{"76", "-", "17"} << QString::fromUtf8("错误")
+                            << QString::fromUtf8("76 - 17 = ，错误");
+    QTest::newRow("nothing dealt") << QStringList{"", "+", ""} << "" << "";
+    QTest::newRow("graded before a deal") << QStringList{"", "+", ""} << QString::fromUtf8("正确")
+                                          << QString::fromUtf8("正确");
+    QTest::newRow("one operand missing") << QStringList{"3", "+", ""} << "" << "";
+}
+
+void tst_Arithmetic::spoken()
+{
+    QFETCH(QStringList, problem);
+    QFETCH(QString, verdict);
+    QFETCH(QString, heard);
+    const QString spoken = spokenProblem(problem[0], problem[1], problem[2]);
+    QCOMPARE(verdict.isEmpty() ? spoken : withVerdict(spoken, verdict), heard);
+    QCOMPARE(captioned(QString::fromUtf8("得分"), QString()), QString::fromUtf8("得分"));
+    QCOMPARE(captioned(QString::fromUtf8("得分"), QStringLiteral("85")), QString::fromUtf8("得分 85"));
 }
 
 QTEST_APPLESS_MAIN(tst_Arithmetic)

@@ -3,6 +3,7 @@
 
 // The practice form as the pupil meets it: which objects exist and where, what
 // can be typed into, the texts, the menu and tool bar, focus and Tab, the icons.
+#include "answerinput.h"
 #include "arithmetic.h"
 #include "sumgrove.h"
 #include "testing.h"
@@ -34,10 +35,13 @@ private slots:
     void objectNamesAreUnique();
     void onlyAnswerBoxesTakeInput();
     void answerBoxTakesThreeCharacters();
+    void answerBoxHoldsTheLargestAnswer();
     void inputMethodFollowsTheFinger_data();
     void inputMethodFollowsTheFinger();
     void committedTextEntersPlain_data();
     void committedTextEntersPlain();
+    void heldTextIsCommittedOnce_data();
+    void heldTextIsCommittedOnce();
     void operatorItems();
     void texts_data();
     void texts();
@@ -123,6 +127,8 @@ void tst_Form::problemRow()
         QCOMPARE(expected[i]->parentWidget(), box);
     }
     QVERIFY(rowLayout->itemAt(6)->spacerItem());
+    rowLayout->activate();
+    QCOMPARE(w.verdict->size(), QSize(30, 32)); // a square the colour fills
     QCOMPARE(equalsLabel->text(), QStringLiteral("="));
     QCOMPARE(w.verdict->frameShape(), QFrame::Box);
     QCOMPARE(w.verdict->text(), QString());
@@ -228,6 +234,17 @@ void tst_Form::onlyAnswerBoxesTakeInput()
     QCOMPARE(typeable, answers);
 }
 
+// Whatever a set can deal, a pupil can type whole in any box.
+void tst_Form::answerBoxHoldsTheLargestAnswer()
+{
+    const QString largest = QString::number(drill::largestAnswer);
+    for (int i = 1; i <= 20; ++i) {
+        QLineEdit *answer = rowWidgets(window.get(), i).answer;
+        QTest::keyClicks(answer, largest);
+        QCOMPARE(answer->text(), largest);
+    }
+}
+
 void tst_Form::answerBoxTakesThreeCharacters()
 {
     QLineEdit *answer = rowWidgets(window.get(), 5).answer;
@@ -291,24 +308,80 @@ void tst_Form::inputMethodFollowsTheFinger()
 void tst_Form::committedTextEntersPlain_data()
 {
     QTest::addColumn<QString>("committed");
+    QTest::addColumn<int>("replaceFrom"); // relative to the caret, after the box's "4"
+    QTest::addColumn<int>("replaceLength");
     QTest::addColumn<QString>("held");
-    QTest::newRow("full-width digits") << QString::fromUtf8("１２") << "412";
-    QTest::newRow("ideographic space") << QString::fromUtf8("　９") << "4 9";
-    QTest::newRow("trailing space") << "12 " << "412";
-    QTest::newRow("words") << QString::fromUtf8("你好") << "4";
-    QTest::newRow("digits with a word") << QString::fromUtf8("1号") << "4";
+    QTest::newRow("full-width digits") << QString::fromUtf8("１２") << 0 << 0 << "412";
+    QTest::newRow("ideographic space") << QString::fromUtf8("　９") << 0 << 0 << "4 9";
+    QTest::newRow("trailing space") << "12 " << 0 << 0 << "412";
+    QTest::newRow("words") << QString::fromUtf8("你好") << 0 << 0 << "4";
+    QTest::newRow("digits with a word") << QString::fromUtf8("1号") << 0 << 0 << "4";
+    // A keyboard that corrects what it typed replaces the box's text.
+    QTest::newRow("replacing the 4") << QString::fromUtf8("６") << -1 << 1 << "6";
+    QTest::newRow("replacing it by words") << QString::fromUtf8("六") << -1 << 1 << "4";
 }
 
 void tst_Form::committedTextEntersPlain()
 {
     QFETCH(QString, committed);
+    QFETCH(int, replaceFrom);
+    QFETCH(int, replaceLength);
     QFETCH(QString, held);
     QLineEdit *box = rowWidgets(window.get(), 5).answer;
     box->setText(QStringLiteral("4"));
     QInputMethodEvent commit;
-    commit.setCommitString(committed);
+    commit.setCommitString(committed, replaceFrom, replaceLength);
     QCoreApplication::sendEvent(box, &commit);
     QCOMPARE(box->text(), held);
+}
+
+namespace {
+// A platform that commits what it holds when reset (Windows, fcitx5), or drops it (Wayland, ibus).
+class ResetInput : public AnswerInput
+{
+public:
+    ResetInput(QLineEdit *box, bool commits) : AnswerInput(box), m_box(box), m_commits(commits) {}
+    QString held;
+
+protected:
+    void resetInputMethod() override
+    {
+        if (m_commits) {
+            QInputMethodEvent commit;
+            commit.setCommitString(held);
+            QCoreApplication::sendEvent(m_box, &commit);
+        }
+        held.clear();
+    }
+
+private:
+    QLineEdit *m_box;
+    bool m_commits;
+};
+} // namespace
+
+// Digits an on-screen keyboard still holds are committed once when the set
+// is graded, whether the platform commits them itself or not.
+void tst_Form::heldTextIsCommittedOnce_data()
+{
+    QTest::addColumn<bool>("platformCommits");
+    QTest::newRow("committed by the platform") << true;
+    QTest::newRow("dropped by the platform") << false;
+}
+
+void tst_Form::heldTextIsCommittedOnce()
+{
+    QFETCH(bool, platformCommits);
+    QLineEdit box;
+    auto *input = new ResetInput(&box, platformCommits);
+    input->watch(&box);
+    input->held = QString::fromUtf8("７");
+    QInputMethodEvent typing(input->held, {});
+    QCoreApplication::sendEvent(&box, &typing);
+    input->commitHeldText();
+    QCOMPARE(box.text(), QStringLiteral("7"));
+    input->commitHeldText(); // nothing is held any more
+    QCOMPARE(box.text(), QStringLiteral("7"));
 }
 
 void tst_Form::operatorItems()

@@ -4,10 +4,16 @@
 // The window class seen from outside: its meta-object, the wiring of the two
 // actions, and where main() opens it.
 #include "placement.h"
+#include "startup.h"
 #include "sumgrove.h"
 #include "testing.h"
 
 #include <QtTest/QtTest>
+
+#include <QtGui/QScreen>
+
+#include <cstdlib>
+#include <ctime>
 
 class tst_Window : public QObject
 {
@@ -18,8 +24,10 @@ private slots:
     void slotsReturnZero();
     void metacast();
     void actionsAreWired();
+    void seededFromTheClock();
     void startPosition_data();
     void startPosition();
+    void opensAtStartPosition();
 };
 
 void tst_Window::metaObject()
@@ -77,6 +85,22 @@ void tst_Window::actionsAreWired()
     QCOMPARE(row1.verdict->styleSheet(), QStringLiteral("background-color:rgb(255,0,0)"));
 }
 
+// Each start of the program deals other sets: the window seeds the draws
+// from the time it opens.
+void tst_Window::seededFromTheClock()
+{
+    const auto firstDrawAt = [](std::time_t t) {
+        std::srand(static_cast<unsigned>(t));
+        return std::rand();
+    };
+    const std::time_t before = std::time(nullptr);
+    std::srand(1);
+    Sumgrove window;
+    const int drawn = std::rand();
+    const std::time_t after = std::time(nullptr);
+    QVERIFY(drawn == firstDrawAt(before) || drawn == firstDrawAt(after));
+}
+
 void tst_Window::startPosition_data()
 {
     QTest::addColumn<QSize>("desktop");
@@ -96,6 +120,17 @@ void tst_Window::startPosition()
     QFETCH(QSize, desktop);
     QFETCH(QPoint, expected);
     QCOMPARE(::startPosition(desktop, QSize(907, 600)), expected);
+}
+
+// main() shows the window where startPosition() puts it on the screen it opens on.
+void tst_Window::opensAtStartPosition()
+{
+    Sumgrove window;
+    window.setWindowFlag(Qt::FramelessWindowHint); // as under X with no window manager: no frame to count
+    showAtStartPosition(window);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QSize desktop = QGuiApplication::primaryScreen()->virtualSize();
+    QCOMPARE(window.pos(), ::startPosition(desktop, QSize(907, 600)));
 }
 
 QTEST_MAIN(tst_Window)

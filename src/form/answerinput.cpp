@@ -81,10 +81,15 @@ void AnswerInput::commitHeldText()
     // committed here, through this filter like any other commit.
     if (!m_composing || m_preedit.isEmpty())
         return;
-    QGuiApplication::inputMethod()->reset();
+    resetInputMethod();
     if (!m_composing || m_preedit.isEmpty())
         return;
     QInputMethodEvent commit;
     commit.setCommitString(m_preedit);
     QCoreApplication::sendEvent(m_composing, &commit);
+}
+
+void AnswerInput::resetInputMethod()
+{
+    QGuiApplication::inputMethod()->reset();
 }

@@ -31,6 +31,8 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Asks the platform's input method to give up what it holds.
+    virtual void resetInputMethod();
 
 private:
     static void takeInputMethod(QLineEdit *box, bool take);

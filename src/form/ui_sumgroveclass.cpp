@@ -4,6 +4,7 @@
 #include "ui_sumgroveclass.h"
 
 #include "answerinput.h"
+#include "arithmetic.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QMetaObject>
@@ -145,7 +146,7 @@ void buildRow(Form &form, const RowSpec &spec)
     auto *answer = named(new QLineEdit(container), spec.answerName);
     answer->setMinimumSize(QSize(0, 30));
     answer->setFont(yaHei(12));
-    answer->setMaxLength(3);
+    answer->setMaxLength(static_cast<int>(QString::number(drill::largestAnswer).size()));
     form.answerInput->watch(answer);
     answer->setAlignment(Qt::AlignCenter);
 
