@@ -88,9 +88,10 @@ if [ "$part" = keyboard ]; then
     tap() { printf 'down %d %d\nup\n' "$1" "$2" >"$WESTON_TOUCH_FIFO"; sleep 0.5; } # Weston's output coordinates
     # A request is logged as zwp_text_input_v1@ID.NAME(, or #ID since libwayland 1.23.
     requests() { grep -c "zwp_text_input_v1[^0-9(]\?[0-9]*\.$1(" "$errlog" || true; }
-    click 391 105                                 # row 1's answer box
+    read -r answer1_x answer1_y <<<"$(answer_at 1)"
+    click "$answer1_x" "$answer1_y"               # row 1's answer box
     [ "$(requests activate)" -eq 0 ] || fail "a mouse click activated text input"
-    tap $((ox + 391)) $((oy + 105))
+    tap $((ox + answer1_x)) $((oy + answer1_y))
     [ "$(requests activate)" -eq 1 ] || fail "a tap did not activate text input"
     [ "$(requests show_input_panel)" -ge 1 ] || fail "a tap did not ask for the on-screen keyboard"
     # Content purpose 2 is digits, for which Weston shows its numeric layout.
@@ -101,13 +102,13 @@ if [ "$part" = keyboard ]; then
     # as pre-edit text: 提交答案 must grade what the box shows.
     tap 760 645
     tap 760 645
-    tap $((ox + 40)) $((oy + 115))                # 提交答案
+    tap $((ox + submit_x)) $((oy + submit_y))     # 提交答案
     shoot graded-by-touch
     # Before any deal every row reads 0 + 0: 00 is right, an empty box wrong.
     [ "$(count_colour "$out/graded-by-touch.png" "$(verdict_band 1)" '#00FF00')" -ge 400 ] \
         || fail "the answer typed on Weston's keyboard was not graded right"
     [ "$(count_colour "$out/graded-by-touch.png" "$(verdict_band 2)" '#FF0000')" -ge 400 ] || fail "row 2 not graded"
-    click 391 105                                 # the mouse takes over again
+    click "$answer1_x" "$answer1_y"               # the mouse takes over again
     [ "$(requests deactivate)" -ge 1 ] || fail "a mouse click left text input active"
 else
     play_set

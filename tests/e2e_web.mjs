@@ -8,7 +8,7 @@
 // OUTDIR; the form is compared with the desktop program's first shot as the
 // scaled tests do. A check the engine cannot do reports itself skipped.
 import { execFileSync, spawnSync } from 'node:child_process';
-import { mkdirSync } from 'node:fs';
+import { mkdirSync, readFileSync } from 'node:fs';
 import { brotliCompressSync, gzipSync } from 'node:zlib';
 import { formShown, launch, serve } from '../tools/webpage.mjs';
 
@@ -25,10 +25,16 @@ const magick = spawnSync('magick', ['-version']).status === 0 ? 'magick' : 'conv
 const pixels = (...args) => Number(execFileSync(new URL('pixels.sh', import.meta.url).pathname, args, { encoding: 'utf8' }));
 const read = (shot, geometry) => run(`${magick} '${shot}[${geometry}]' -colorspace gray -resize 400% -threshold 60% -bordercolor white -border 20 png:- |
                                       tesseract - - --psm 7 -c tessedit_char_whitelist=0123456789`);
-const rowY = [70, 110, 160, 210, 260, 310, 360, 410, 460, 510]; // as in practice_set.sh
-const verdictBand = n => `30x30+${n <= 10 ? 445 : 865}+${24 + rowY[(n - 1) % 10]}`;
+// Where things are in the form, as the desktop's tests know them (window.facts): the page draws the same form.
+const facts = Object.fromEntries(readFileSync(new URL('window.facts', import.meta.url), 'utf8').split('\n')
+    .filter(line => /^[a-z]/.test(line)).map(line => [line.split(' ')[0], line.slice(line.indexOf(' ') + 1)]));
+const [rowY, markX, answerX] = ['rows', 'marks', 'answers'].map(name => facts[name].split(' ').map(Number));
+const [start, submit] = ['start', 'submit'].map(name => facts[name].split(',').map(Number));
+const column = n => (n <= 10 ? 0 : 1), rowTop = n => rowY[(n - 1) % 10];
+const verdictBand = n => `30x30+${markX[column(n)]}+${rowTop(n)}`;
+const answerAt = n => [answerX[column(n)], rowTop(n) + 11];
 const colour = (shot, geometry, hex) => pixels('count', shot, geometry, hex);
-const clockMoved = (a, b) => pixels('changed', `${a}[120x40+780+45]`, `${b}[120x40+780+45]`) > 0;
+const clockMoved = (a, b) => pixels('changed', `${a}[${facts.clock}]`, `${b}[${facts.clock}]`) > 0;
 
 let server = await serve(folder);
 const browser = await launch(engine, { webgl: check !== 'noWebGl', args: check === 'screenReader' ? ['--force-renderer-accessibility'] : [] });
@@ -63,7 +69,7 @@ async function shoot(name, form, scale = 1, compare = false) {
 
 // What a pupil reads in a row: two numbers, and an operator known by its shape.
 function problem(shot, n) {
-    const x = n <= 10 ? 0 : 420, y = 23 + rowY[(n - 1) % 10];
+    const x = n <= 10 ? 0 : 420, y = rowTop(n) - 1;
     const ink = Buffer.from(execFileSync(magick, [`${shot}[18x28+${x + 186}+${y}]`, '-threshold', '50%', '-depth', '8', 'gray:-']))
         .reduce((dots, v, i) => (v ? dots : [...dots, [i % 18, Math.floor(i / 18)]]), []);
     const rows = new Set(ink.map(([, r]) => r)), top = Math.min(...rows), height = Math.max(...rows) - top + 1;
@@ -94,7 +100,7 @@ const checks = {
         const form = await open(1024, 768);
         const at = (x, y) => page.mouse.click(form.x + x, form.y + y);
         const before = await shoot(`${name}-before`, form, 1, true);
-        await at(40, 50);                                   // 开始练习
+        await at(...start);                                 // 开始练习
         await pause(2200);
         const dealt = await shoot(`${name}-dealt`, form);
         if (!clockMoved(before, dealt))
@@ -117,19 +123,19 @@ const checks = {
             if (colour(graded, verdictBand(n), n === 14 ? '#FF0000' : '#00FF00') < 400)
                 fail(`row ${n} is not marked ${n === 14 ? 'wrong' : 'right'}`);
         }
-        if (read(graded, '56x28+127+40') !== '95')
-            fail(`the score reads '${read(graded, '56x28+127+40')}', not 95`);
+        if (read(graded, facts.score) !== '95')
+            fail(`the score reads '${read(graded, facts.score)}', not 95`);
         await pause(1500);
         if (clockMoved(graded, await shoot(`${name}-later`, form)))
             fail('the clock still runs after grading');
-        await at(811, 245);                                 // row 14's answer box, emptied from its end
+        await at(...answerAt(14));                          // row 14's answer box, emptied from its end
         for (const key of ['End', 'Backspace', 'Backspace', 'Backspace'])
             await page.keyboard.press(key);
         await page.keyboard.type(String(problem(dealt, 14).answer));
         await submit();
         const regraded = await shoot(`${name}-regraded`, form);
-        if (colour(regraded, verdictBand(14), '#00FF00') < 400 || read(regraded, '56x28+127+40') !== '100')
-            fail(`corrected, row 14 is not marked right, or the score reads '${read(regraded, '56x28+127+40')}', not 100`);
+        if (colour(regraded, verdictBand(14), '#00FF00') < 400 || read(regraded, facts.score) !== '100')
+            fail(`corrected, row 14 is not marked right, or the score reads '${read(regraded, facts.score)}', not 100`);
     },
     // On every tablet and touch laptop, as the browser says it is one: a tap on an answer box focuses a
     // numeric text input, and whatever a keyboard then enters lands once, by the box's rule: a digit as
@@ -157,7 +163,7 @@ const checks = {
             const script = await page.evaluateOnNewDocument(p => Object.defineProperty(navigator, 'platform', { get: () => p }), platform);
             const form = await open(1280, 800, 1, { isMobile: true, hasTouch: true });
             await page.removeScriptToEvaluateOnNewDocument(script.identifier);
-            await page.touchscreen.tap(form.x + 391, form.y + 105);
+            await page.touchscreen.tap(form.x + answerAt(1)[0], form.y + answerAt(1)[1]);
             await pause(500);
             const input = await page.evaluate(() => `${document.activeElement.tagName} ${document.activeElement.inputMode}`);
             if (input !== 'INPUT numeric')
@@ -175,7 +181,7 @@ const checks = {
             if (landed.some(entry => !entry.endsWith(' "0"')))
                 fail(`${name}: not every way entered "0"`);
             await commit('０');
-            await page.touchscreen.tap(form.x + 40, form.y + 115); // 提交答案
+            await page.touchscreen.tap(form.x + submit[0], form.y + submit[1]); // 提交答案
             await pause(500);
             // Before any deal every row reads 0 + 0: 0 is right.
             if (colour(await shoot(`web-touch-${name}`, form), verdictBand(1), '#00FF00') < 400)
@@ -246,15 +252,15 @@ const checks = {
                 await page.touchscreen.tap(form.x + x * scale - left, form.y + y * scale - top);
                 await pause(300);
             };
-            await tap(40, 50);                                      // 开始练习
+            await tap(...start);                                    // 开始练习
             const problems = await page.waitForFunction(() => [...document.querySelectorAll('#access input')]
                 .map(field => [field.getAttribute('aria-label'), field.description.textContent]).filter(([, problem]) => problem), { timeout: 5000 });
             for (const [label, problem] of await problems.jsonValue()) { // each row's box, tapped, then typed into
                 const n = Number(/\d+/.exec(label)), [, a, symbol, b] = /^(\d+) (.) (\d+) =$/.exec(problem);
-                await tap(n <= 10 ? 391 : 811, rowY[(n - 1) % 10] + 35);
+                await tap(...answerAt(n));
                 await cdp.send('Input.insertText', { text: String({ '+': +a + +b, '-': a - b, '×': a * b, '÷': a / b }[symbol]) });
             }
-            await tap(40, 115);                                     // 提交答案
+            await tap(...submit);                                   // 提交答案
             await pause(500);
             const graded = await shoot(`web-${name}-graded`, form, dpr);
             const wrong = Array.from({ length: 20 }, (_, n) => n + 1).filter(n => colour(graded, verdictBand(n), '#00FF00') < 400);

@@ -9,9 +9,9 @@ hold plain characters only, and both rows be graded right."""
 
 import subprocess
 
-from screen_reader import RIGHT, Window, fail, find_app, fresh, press, problem_of, wait_until
+from screen_reader import RIGHT, Window, fact, fail, find_app, fresh, press, problem_of, wait_until
 
-TITLE = '^数学练习题    By: 砚田学社 - quillmarsh 编写$'
+TITLE = f'^{fact("title")}$'
 
 
 def xdotool(*args):
@@ -24,9 +24,9 @@ def main():
     xdotool('search', '--sync', '--onlyvisible', '--name', TITLE, 'windowfocus', '--sync')
     press(window.start)
     wait_until(lambda: all(window.description(n) for n in range(1, 21)), 'no problems heard after 开始练习')
-    # Two rows whose answers leave room in the box for a typed space.
+    # The two rows with the shortest answers: they leave room in the box for a typed space.
     answers = {n: str(problem_of(window.description(n))) for n in range(1, 21)}
-    rows = [n for n in answers if len(answers[n]) < 3][:2]
+    rows = sorted(answers, key=lambda n: len(answers[n]))[:2]
     keys = {rows[0]: [('key', 'shift+space'), ('type', answers[rows[0]])],
             rows[1]: [('type', 's' + answers[rows[1]]), ('key', 'Home', 'Delete')]}
     for n in rows:

@@ -4,9 +4,8 @@
 # window as a pupil would, and checks what the screen shows. The caller defines
 #   shoot NAME   a screenshot of the window's inside, 907 x 600, in $out/NAME.png
 #   click X Y    a pointer click at X,Y of the window's inside
-# and fail(). Coordinates are those of the window's inside: the menu bar is 23
-# high and the tool bar about 80 wide, so the clock sits near the top right and
-# the left column of operand boxes below the heading.
+# having sourced testing.sh. Coordinates are those of the window's inside, as
+# window.facts gives them.
 tests=$(dirname "${BASH_SOURCE[0]}")
 
 # Pixels of SHOT inside WxH+X+Y that are exactly COLOUR.
@@ -14,22 +13,23 @@ count_colour() { "$tests/pixels.sh" count "$@"; } # shot geometry colour
 # Number of pixels that differ between two shots inside a region.
 changed() { "$tests/pixels.sh" changed "$1[$3]" "$2[$3]"; } # shot1 shot2 geometry
 
-clock=120x40+780+45
-operands=250x470+85+90
-answer1=80x24+350+93
-score=40x22+130+41
-row_y=(70 110 160 210 260 310 360 410 460 510)
-verdict_band() { # row number 1..20 -> geometry of its half-row band
-    local r=$1 y=$(( 23 + ${row_y[$(( ($1 - 1) % 10 ))]} ))
-    if [ "$r" -le 10 ]; then echo "400x36+95+$y"; else echo "400x36+505+$y"; fi
-}
+clock=$(fact clock) operands=$(fact operands) answer1=$(fact answer1) score=$(fact score)
+read -r -a row_y <<<"$(fact rows)"
+read -r -a mark_x <<<"$(fact marks)"
+read -r -a answer_x <<<"$(fact answers)"
+read -r start_x start_y <<<"$(fact start | tr , ' ')"
+read -r submit_x submit_y <<<"$(fact submit | tr , ' ')"
+# Row N's answer box, X Y, and a band of its half-row that holds its mark,
+# wide on the left for a mark drawn a little off its place.
+answer_at() { echo "${answer_x[$(( ($1 - 1) / 10 ))]} $(( ${row_y[$(( ($1 - 1) % 10 ))]} + 11 ))"; }
+verdict_band() { echo "400x36+$(( ${mark_x[$(( ($1 - 1) / 10 ))]} - 350 ))+$(( ${row_y[$(( ($1 - 1) % 10 ))]} - 1 ))"; }
 
 # Deals a set, types an answer into row 1, grades the set with every other
 # answer empty and checks that a score shows and the clock then stands still.
 # Sets row1_right to 1 when row 1 was marked right, else 0.
 play_set() {
     shoot before
-    click 40 50                                   # 开始练习
+    click "$start_x" "$start_y"                   # 开始练习
     sleep 2.2
     shoot started
     [ "$(changed "$out/before.png" "$out/started.png" "$clock")" -gt 0 ] || fail "clock did not move"
@@ -39,13 +39,13 @@ play_set() {
             || fail "row $r is red before grading"
     done
 
-    click 391 105                                 # row 1's answer box
+    click $(answer_at 1)                          # row 1's answer box
     xdotool type --delay 50 7
     sleep 0.5
     shoot typed
     [ "$(changed "$out/started.png" "$out/typed.png" "$answer1")" -gt 10 ] || fail "typing did not reach row 1"
 
-    click 40 115                                  # 提交答案
+    click "$submit_x" "$submit_y"                 # 提交答案
     sleep 0.5
     shoot graded
     local r red green

@@ -8,6 +8,7 @@ each verdict, each answer box and the score are heard as they should be, that
 the score is announced, and that a new set clears the verdicts. Also checks
 that the boxes the pupil cannot change cannot be changed through AT-SPI."""
 
+import os
 import re
 import sys
 import time
@@ -19,6 +20,15 @@ APP = 'sumgrove'
 RIGHT, WRONG = '正确', '错误'
 SYMBOLS = {'+': lambda x, y: x + y, '-': lambda x, y: x - y,
            '×': lambda x, y: x * y, '÷': lambda x, y: x // y}
+
+
+def fact(name):
+    """A fact of the window the tests share (window.facts)."""
+    with open(os.path.join(os.path.dirname(__file__), 'window.facts'), encoding='utf-8') as facts:
+        for line in facts:
+            if line.startswith(name + ' '):
+                return line[len(name) + 1:].rstrip('\n')
+    raise KeyError(name)
 
 
 def fail(message):

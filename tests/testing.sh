@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the test scripts: how a test fails or is skipped, clean-up steps
 # that run however the script ends (the last one added runs first), a private
-# runtime folder, what the Qt in use can do here, and ImageMagick by the name
-# it has had since version 7.
+# runtime folder, what the Qt in use can do here, the facts of the window the
+# tests share, and ImageMagick by the name it has had since version 7.
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 skip() { echo "SKIP: $*"; exit 77; } # for what this system lacks, and only that
@@ -15,6 +15,10 @@ probe() { ${EMULATOR:+"$EMULATOR"} "${QT_PROBE:?}" "$@"; }
 need_plugin() { # kind key what
     probe "$1" | grep -qxi "$2" || skip "the Qt in use has no $3 (no plugin of its $1 is keyed $2)"
 }
+
+# A fact of the window (window.facts): fact NAME prints its value.
+window_facts=$(dirname "${BASH_SOURCE[0]}")/window.facts
+fact() { sed -n "s/^$1 //p" "$window_facts"; }
 
 at_exit_steps=()
 at_exit() { at_exit_steps=("$1" "${at_exit_steps[@]}"); }

@@ -5,8 +5,10 @@
 // can be typed into, the texts, the menu and tool bar, focus and Tab, the icons.
 #include "answerinput.h"
 #include "arithmetic.h"
+#include "startup.h"
 #include "sumgrove.h"
 #include "testing.h"
+#include "window_facts.h"
 
 #include <QtTest/QtTest>
 
@@ -52,6 +54,7 @@ private slots:
     void hiddenBoxStaysHidden();
     void formKeepsExistingWindowName();
     void rowAccessorMatchesNamedMembers();
+    void windowFactsHold();
 
 private:
     std::unique_ptr<Sumgrove> window;
@@ -528,6 +531,56 @@ void tst_Form::rowAccessorMatchesNamedMembers()
         QCOMPARE(row.secondOperand, w.second);
         QCOMPARE(row.answer, w.answer);
         QCOMPARE(row.verdict, w.verdict);
+    }
+}
+
+// The tests of the real program find the window and what is in it by the
+// facts they share (window.facts): each still holds of the form, within the
+// few pixels by which platforms' menu bars and tool bars differ.
+void tst_Form::windowFactsHold()
+{
+    QMap<QString, QString> facts;
+    for (const QString &line : QString::fromUtf8(windowFacts).split(QLatin1Char('\n'))) {
+        if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
+            facts.insert(line.section(QLatin1Char(' '), 0, 0), line.section(QLatin1Char(' '), 1));
+    }
+    const auto numbers = [&](const char *name) {
+        QList<int> values;
+        const QStringList words = facts.value(QLatin1String(name)).split(QRegularExpression(QStringLiteral("[ ,x+]")));
+        for (const QString &word : words)
+            values << word.toInt();
+        return values;
+    };
+    const auto point = [&](const char *name) { return QPoint(numbers(name)[0], numbers(name)[1]); };
+    const auto region = [&](const char *name) {
+        const QList<int> n = numbers(name);
+        return QRect(n[2], n[3], n[0], n[1]);
+    };
+    // The faces the program and a desktop give, which size the menu bar and tool bar.
+    QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+    substituteFormFonts();
+    window = std::make_unique<Sumgrove>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const auto inside = [&](QWidget *widget) { return QRect(widget->mapTo(window.get(), QPoint()), widget->size()); };
+    auto *toolBar = child<QToolBar>(window.get(), "mainToolBar");
+    QCOMPARE(facts.value(QStringLiteral("title")), window->windowTitle());
+    QVERIFY(inside(toolBar->widgetForAction(child<QAction>(window.get(), "actionStart"))).contains(point("start")));
+    QVERIFY(inside(toolBar->widgetForAction(child<QAction>(window.get(), "actionSend"))).contains(point("submit")));
+    QVERIFY(region("clock").contains(inside(child<QTimeEdit>(window.get(), "timeEdit")).center()));
+    QVERIFY(region("score").contains(inside(child<QLabel>(window.get(), "labelScore")).center()));
+    const RowWidgets row1 = rowWidgets(window.get(), 1), row10 = rowWidgets(window.get(), 10);
+    for (QWidget *operand : {row1.first, row1.second, row10.first, row10.second})
+        QVERIFY(region("operands").contains(inside(operand).center()));
+    QVERIFY(region("answer1").contains(inside(row1.answer).center()));
+    QVERIFY(inside(row1.answer).contains(region("caret")));
+    QCOMPARE(numbers("rows").size(), 10);
+    for (int i = 1; i <= 20; ++i) {
+        const RowWidgets w = rowWidgets(window.get(), i);
+        const int column = (i - 1) / 10;
+        const QRect mark(numbers("marks")[column], numbers("rows")[(i - 1) % 10], 30, 30);
+        QVERIFY2(mark.contains(inside(w.verdict).center()), qPrintable(QString::number(i)));
+        QVERIFY(inside(w.answer).contains(QPoint(numbers("answers")[column], inside(w.answer).center().y())));
     }
 }
 

@@ -4,7 +4,7 @@
 # its exact title, close it as a window manager would and check how it ended.
 # Needs $xclose (the helper that sends WM_DELETE_WINDOW).
 . "$(dirname "${BASH_SOURCE[0]}")/testing.sh"
-title='数学练习题    By: 砚田学社 - quillmarsh 编写'
+title=$(fact title)
 export LC_ALL=C.UTF-8 # xdotool matches no Chinese title in the C locale
 [ -n "${XDG_RUNTIME_DIR:-}" ] || private_runtime_dir
 
@@ -40,8 +40,8 @@ start_window() { # command... ; sets pid, wid, X, Y, WIDTH, HEIGHT; stderr to $e
         || fail "the window never showed its form"
     eval "$(xdotool getwindowgeometry --shell "$wid")"
     local caret
-    caret=$(awk -v w="$WIDTH" -v x="$X" -v y="$Y" 'BEGIN { s = w / 907
-        printf "%dx%d+%d+%d\n", 68 * s, 16 * s, 356 * s + (x < 0 ? x : 0), 97 * s + (y < 0 ? y : 0) }')
+    caret=$(fact caret | awk -F '[x+]' -v w="$WIDTH" -v x="$X" -v y="$Y" '{ s = w / 907
+        printf "%dx%d+%d+%d\n", $1 * s, $2 * s, $3 * s + (x < 0 ? x : 0), $4 * s + (y < 0 ? y : 0) }')
     await_pixels 50 "-crop $caret" "-threshold 50% -negate" -eq 0 || fail "the caret never hid"
     echo "window $wid: ${WIDTH}x${HEIGHT} at $X,$Y"
 }
