@@ -59,10 +59,19 @@ foreach(size 48 256)
             RENAME ${app_id}.png)
 endforeach()
 
-# The version is project()'s; what else names it must name the same.
-file(STRINGS NEWS.md latest REGEX "^## " LIMIT_COUNT 1)
+# The version is project()'s; what else names it must name the same. NEWS.md
+# may open with "## Unreleased", the changes made since: its newest release is
+# the version then, and tools/dev release refuses to make a release of it.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS NEWS.md packaging/${app_id}.metainfo.xml
+             docs/man/sumgrove.1 docs/man/sumgrove.zh_CN.1) # checked again when they change
+file(STRINGS NEWS.md headings REGEX "^## " LIMIT_COUNT 2)
+list(GET headings 0 latest)
+if(latest STREQUAL "## Unreleased" AND headings MATCHES ";")
+    list(GET headings 1 latest)
+endif()
 if(NOT latest MATCHES "^## ${PROJECT_VERSION} \\(([0-9-]+)\\)$")
-    message(FATAL_ERROR "NEWS.md begins with '${latest}', not with version ${PROJECT_VERSION}")
+    message(FATAL_ERROR "NEWS.md's newest release is '${latest}', not version ${PROJECT_VERSION} "
+                        "(it may open with '## Unreleased' above that)")
 endif()
 set(released ${CMAKE_MATCH_1})
 file(STRINGS packaging/${app_id}.metainfo.xml latest REGEX "<release " LIMIT_COUNT 1)
