@@ -35,7 +35,7 @@ status IsEnabled >/dev/null || fail "accessibility cannot be switched on"
 status ScreenReaderEnabled >/dev/null 2>&1 || true
 
 if [ "$input_method" = fcitx5 ]; then
-    need_plugin platforminputcontexts fcitx "fcitx5 input method plugin"
+    need_plugin platforminputcontexts fcitx "fcitx5 input method plugin" "fcitx5-frontend-qt${QT_MAJOR:?}"
     config=$XDG_RUNTIME_DIR/config/fcitx5
     mkdir -p "$config/conf"
     printf '%s\n' '[Groups/0]' 'Name=Default' 'Default Layout=us' 'DefaultIM=pinyin' \

@@ -43,7 +43,7 @@ else
     [ -z "${DPI:-}" ] || echo "Xft.dpi: $DPI" | xrdb -merge
     if [ "${SCHEME:-}" = dark ]; then
         theme=qt${QT_MAJOR:?}ct
-        need_plugin platformthemes "$theme" "colour-scheme theme"
+        need_plugin platformthemes "$theme" "colour-scheme theme" "$theme"
         export XDG_CONFIG_HOME=$scratch QT_QPA_PLATFORMTHEME=$theme
         mkdir -p "$XDG_CONFIG_HOME/$theme"
         printf '%s\n' '[Appearance]' "color_scheme_path=/usr/share/$theme/colors/darker.conf" \

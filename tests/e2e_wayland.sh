@@ -47,7 +47,8 @@ done
 # Skipped only where Qt has no Wayland plugin: one it has must come up.
 came_up=$(unset DISPLAY; WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM='wayland;offscreen' probe 2>/dev/null) || true
 if [ "${came_up%% *}" != wayland ]; then
-    need_plugin platforms wayland "Wayland platform plugin"
+    if [ "${QT_MAJOR:?}" = 5 ]; then plugin=qtwayland5; else plugin=qt$QT_MAJOR-wayland; fi
+    need_plugin platforms wayland "Wayland platform plugin" "$plugin"
     fail "Qt has a Wayland platform plugin, but came up on '${came_up%% *}'"
 fi
 # Weston follows the X pointer by its moves, and places its own pointer only

@@ -11,9 +11,11 @@ skip() { echo "SKIP: $*"; exit 77; } # for what this system lacks, and only that
 # Asks the Qt the program runs on (tests/qtprobe.cpp), under the program's
 # emulator where it has one.
 probe() { ${EMULATOR:+"$EMULATOR"} "${QT_PROBE:?}" "$@"; }
-# Skipped unless Qt finds a plugin of KIND with KEY.
-need_plugin() { # kind key what
-    probe "$1" | grep -qxi "$2" || skip "the Qt in use has no $3 (no plugin of its $1 is keyed $2)"
+# Skipped unless Qt finds a plugin of KIND with KEY, naming the Debian package
+# that brings it for the Qt and the machine the program was built for.
+need_plugin() { # kind key what package
+    probe "$1" | grep -qxi "$2" \
+        || skip "the Qt in use has no $3 (no plugin of its $1 is keyed $2): install $4${PACKAGE_ARCH:+:$PACKAGE_ARCH}"
 }
 
 # A fact of the window (window.facts): fact NAME prints its value.
