@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<QMainWindow> window;
     if (practice) {
         keepLightSheet();
-        readDisabledBoxesOnly();
+        installBoxAccessibility();
         substituteFormFonts();
         window = std::make_unique<Sumgrove>();
     } else {

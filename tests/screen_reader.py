@@ -5,8 +5,9 @@
 alone: never the widgets, never the pointer. Reads every problem from its
 answer box, answers some rows right and some wrong, submits, and checks that
 each verdict, each answer box and the score are heard as they should be, that
-the score is announced, and that a new set clears the verdicts. Also checks
-that the boxes the pupil cannot change cannot be changed through AT-SPI."""
+the score is announced at every grading, that every box's text is read whole,
+and that a new set clears the verdicts. Also checks that the boxes the pupil
+cannot change cannot be changed through AT-SPI."""
 
 import os
 import re
@@ -120,19 +121,35 @@ def problem_of(description):
 
 
 def submit_and_listen(window):
-    """Presses 提交答案 and collects the names the program announces meanwhile."""
-    heard = []
+    """Presses 提交答案 and collects what the score's caption is renamed to
+    meanwhile, and what the program notifies, wherever the focus is."""
+    heard, notified = [], []
 
     def on_name(event):
         if event.source == window.score:
             heard.append(event.source.name)
 
-    pyatspi.Registry.registerEventListener(on_name, 'object:property-change:accessible-name')
+    def on_shown(event):
+        if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+            notified.append(event.source.name)
+
+    listeners = [(on_name, 'object:property-change:accessible-name'), (on_shown, 'object:state-changed:showing')]
+    for listener in listeners:
+        pyatspi.Registry.registerEventListener(*listener)
     GLib.timeout_add(200, lambda: press(window.submit) and False)
     GLib.timeout_add(2500, lambda: pyatspi.Registry.stop() and False)
     pyatspi.Registry.start()
-    pyatspi.Registry.deregisterEventListener(on_name, 'object:property-change:accessible-name')
-    return heard
+    for listener in listeners:
+        pyatspi.Registry.deregisterEventListener(*listener)
+    return heard, notified
+
+
+def read_whole(box, what):
+    """A screen reader reads a box's line from its runs of text attributes: one must hold all of it."""
+    text = box.queryText()
+    _, start, end = text.getAttributeRun(0, False)
+    if (start, end) != (0, text.characterCount):
+        fail(f'{what} "{text.getText(0, -1)}" is read as the run {start} to {end}')
 
 
 def main():
@@ -151,10 +168,10 @@ def main():
         if not window.answers[n].queryEditableText().setTextContents(str(answer)):
             fail(f'could not type into row {n}')
 
-    heard = submit_and_listen(window)
+    heard, notified = submit_and_listen(window)
     score = f'得分 {100 - 5 * len(wrong)}'
-    if score not in heard:
-        fail(f'the score was not announced: heard {heard}')
+    if score not in heard or notified != [score]:
+        fail(f'the score was not announced once: renamed {heard}, notified {notified}')
     if fresh(window.score).name != score:
         fail(f'score heard as "{window.score.name}", not "{score}"')
     for n in range(1, 21):
@@ -165,14 +182,23 @@ def main():
             fail(f'row {n}: answer box heard as "{window.description(n)}"')
     for n in (1, 3):
         print(f'row {n}: "第{n}题", "{window.description(n)}"; mark "{window.verdict(n)}"')
-    print(f'score: "{window.score.name}", announced as {heard}')
+    print(f'score: "{window.score.name}", renamed {heard}, notified {notified}')
+    for n in (1, 2):
+        read_whole(fresh(window.answers[n]), f'row {n}\'s answer')
+    read_whole(fresh(window.operands[0]), 'an operand')
 
     # Correcting row 3 and submitting again regrades it and announces the new score.
     window.answers[3].queryEditableText().setTextContents(str(problem_of(problems[3])))
-    heard = submit_and_listen(window)
-    if heard != [f'得分 {100 - 5 * (len(wrong) - 1)}'] or window.verdict(3) != RIGHT \
+    heard, notified = submit_and_listen(window)
+    regraded = f'得分 {100 - 5 * (len(wrong) - 1)}'
+    if heard != [regraded] or notified != [regraded] or window.verdict(3) != RIGHT \
             or window.description(3) != f'{problems[3]} ，{RIGHT}':
-        fail(f'after a correction: heard {heard}, row 3 "{window.verdict(3)}", "{window.description(3)}"')
+        fail(f'after a correction: heard {heard}, notified {notified}, row 3 "{window.verdict(3)}", '
+             f'"{window.description(3)}"')
+    # Graded again as it stands, the same score is told again.
+    heard, notified = submit_and_listen(window)
+    if notified != [regraded]:
+        fail(f'graded again, the score was notified as {notified}')
 
     # What the pupil cannot change, a client cannot change either.
     operand = window.operands[0]

@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     quietResetStyleNotice();
     QApplication app(argc, argv);
     keepLightSheet();
-    readDisabledBoxesOnly();
+    installBoxAccessibility();
     substituteFormFonts();
     Sumgrove window;
     showAtStartPosition(window);

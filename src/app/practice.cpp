@@ -17,9 +17,10 @@
 // Both actions also say what they did to a screen reader: each answer box
 // describes its problem, and after grading its verdict, in the legend's words;
 // the verdict marks are named by their verdict and the score by its caption,
-// and that name's change is what announces the score.
+// and every grading announces the score, wherever the focus is.
 #include "sumgrove.h"
 
+#include "announcer.h"
 #include "answerinput.h"
 #include "arithmetic.h"
 #include "spoken.h"
@@ -91,6 +92,7 @@ int Sumgrove::OnActionSendClicked()
         row.answer->setAccessibleDescription(drill::withVerdict(spokenProblem(row), verdict));
     }
     showScore(ui, QString::number(drill::score(m_wrongCount)));
+    m_scoreNotice->announce(ui.labelScore->accessibleName()); // at every grading, a regrade too
     stopClock();
     return 0;
 }

@@ -5,6 +5,8 @@
 // wires the two actions. What the actions and the clock do is in practice.cpp.
 #include "sumgrove.h"
 
+#include "announcer.h"
+
 #include <cstdlib>
 #include <ctime>
 
@@ -12,6 +14,7 @@ Sumgrove::Sumgrove(QWidget *parent)
     : QMainWindow(parent)
 {
     ui.setupUi(this);
+    m_scoreNotice = new Announcer(this);
     ui.lineRet1->setFocus(Qt::OtherFocusReason);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     connect(ui.actionStart, SIGNAL(triggered()), this, SLOT(OnActionStartClicked()));

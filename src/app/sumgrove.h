@@ -8,6 +8,7 @@
 
 #include <QtWidgets/QMainWindow>
 
+class Announcer;
 class QTimerEvent;
 
 class Sumgrove : public QMainWindow
@@ -28,6 +29,7 @@ private:
     void stopClock();
 
     Ui_SumgroveClass ui;
+    Announcer *m_scoreNotice; // tells a screen reader the score, wherever the focus is
     int m_timerId = 0; // 0 names no timer: the clock is not running
     int m_wrongCount = 0;
 };
