@@ -6,13 +6,14 @@
 # before the program, with accessibility and the screen reader turned on as a
 # running screen reader turns them on: Qt before 5.15 waits for the second),
 # played by CLIENT, which reads it through AT-SPI:
-#   e2e_desktop.sh SUMGROVE CLIENT.py [fcitx5]
+#   e2e_desktop.sh SUMGROVE CLIENT.py [fcitx5|orca]
 # With fcitx5, a pinyin input method runs as well, switched on from the start
 # with Shift+Space for full width, as on a Chinese pupil's desktop, and the
-# program uses it.
+# program uses it. With orca, the screen reader runs, and what it speaks is
+# in the file $SPOKEN (orca.sh).
 # Run inside xvfb-run -s -noreset and dbus-run-session.
 set -euo pipefail
-exe=$1 client=$2 input_method=${3:-}
+exe=$1 client=$2 with=${3:-}
 . "$(dirname "$0")/testing.sh"
 
 private_runtime_dir
@@ -34,7 +35,7 @@ status() { bus --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties
 status IsEnabled >/dev/null || fail "accessibility cannot be switched on"
 status ScreenReaderEnabled >/dev/null 2>&1 || true
 
-if [ "$input_method" = fcitx5 ]; then
+if [ "$with" = fcitx5 ]; then
     need_plugin platforminputcontexts fcitx "fcitx5 input method plugin" "fcitx5-frontend-qt${QT_MAJOR:?}"
     config=$XDG_RUNTIME_DIR/config/fcitx5
     mkdir -p "$config/conf"
@@ -51,6 +52,9 @@ if [ "$input_method" = fcitx5 ]; then
     pinyin=$(bus --dest=org.fcitx.Fcitx5 /controller org.fcitx.Fcitx.Controller1.AddonForIM string:pinyin 2>&1) \
         && [ -n "${pinyin// /}" ] || fail "fcitx5 has no pinyin: $pinyin $(cat "$XDG_RUNTIME_DIR/fcitx5.log")"
     export QT_IM_MODULE=fcitx
+elif [ "$with" = orca ]; then
+    . "$(dirname "$0")/orca.sh"
+    start_orca
 fi
 
 errlog=$XDG_RUNTIME_DIR/stderr.txt
@@ -59,7 +63,9 @@ pid=$!
 /usr/bin/python3 "$(dirname "$0")/$client" || fail "$client: the program did not do as it should"
 # Nothing may be said but that Qt 6.11 does not answer AT-SPI 2.62's client,
 # which asks every application for a bus of its own (GetApplicationBusAddress):
-# Qt lists that method and says it does not implement it, for any program.
-said=$(grep -v 'GetApplicationBusAddress' "$errlog" || true)
+# Qt lists that method and says it does not implement it, for any program;
+# and that a screen reader took longer than the 100 ms Qt gives it to claim a
+# key (keyEventError): the key then goes to the box all the same.
+said=$(grep -v -e 'GetApplicationBusAddress' -e 'QSpiApplication::keyEventError' "$errlog" || true)
 [ -z "$said" ] || fail "stderr: $said"
 echo "1 passed, 0 failed"
