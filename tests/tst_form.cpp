@@ -540,7 +540,8 @@ void tst_Form::rowAccessorMatchesNamedMembers()
 void tst_Form::windowFactsHold()
 {
     QMap<QString, QString> facts;
-    for (const QString &line : QString::fromUtf8(windowFacts).split(QLatin1Char('\n'))) {
+    const QStringList lines = QString::fromUtf8(windowFacts).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
         if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
             facts.insert(line.section(QLatin1Char(' '), 0, 0), line.section(QLatin1Char(' '), 1));
     }
@@ -551,7 +552,7 @@ void tst_Form::windowFactsHold()
             values << word.toInt();
         return values;
     };
-    const auto point = [&](const char *name) { return QPoint(numbers(name)[0], numbers(name)[1]); };
+    const auto point = [&](const char *name) { return QPoint(numbers(name).at(0), numbers(name).at(1)); };
     const auto region = [&](const char *name) {
         const QList<int> n = numbers(name);
         return QRect(n[2], n[3], n[0], n[1]);
@@ -578,9 +579,9 @@ void tst_Form::windowFactsHold()
     for (int i = 1; i <= 20; ++i) {
         const RowWidgets w = rowWidgets(window.get(), i);
         const int column = (i - 1) / 10;
-        const QRect mark(numbers("marks")[column], numbers("rows")[(i - 1) % 10], 30, 30);
+        const QRect mark(numbers("marks").at(column), numbers("rows").at((i - 1) % 10), 30, 30);
         QVERIFY2(mark.contains(inside(w.verdict).center()), qPrintable(QString::number(i)));
-        QVERIFY(inside(w.answer).contains(QPoint(numbers("answers")[column], inside(w.answer).center().y())));
+        QVERIFY(inside(w.answer).contains(QPoint(numbers("answers").at(column), inside(w.answer).center().y())));
     }
 }
 
