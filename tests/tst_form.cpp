@@ -545,9 +545,10 @@ void tst_Form::windowFactsHold()
         if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
             facts.insert(line.section(QLatin1Char(' '), 0, 0), line.section(QLatin1Char(' '), 1));
     }
+    static const QRegularExpression apart(QStringLiteral("[ ,x+]"));
     const auto numbers = [&](const char *name) {
         QList<int> values;
-        const QStringList words = facts.value(QLatin1String(name)).split(QRegularExpression(QStringLiteral("[ ,x+]")));
+        const QStringList words = facts.value(QLatin1String(name)).split(apart);
         for (const QString &word : words)
             values << word.toInt();
         return values;
