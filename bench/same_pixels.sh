@@ -27,10 +27,10 @@ shoot() { # file
 }
 shots() { # exe name
     start_window env FAKETIME_DONT_FAKE_MONOTONIC=1 faketime '2026-12-07 09:00:00' "$1"
-    xdotool mousemove --window "$wid" 40 50 click 1     # 开始练习
+    xdotool mousemove --window "$wid" $(fact start | tr , " ") click 1     # 开始练习
     sleep 0.2
     shoot "$out/$2-dealt.png"
-    xdotool mousemove --window "$wid" 40 115 click 1    # 提交答案
+    xdotool mousemove --window "$wid" $(fact submit | tr , " ") click 1    # 提交答案
     sleep 0.2
     shoot "$out/$2-graded.png"
     close_window

@@ -9,7 +9,7 @@ build=${1:-build}
 exec xvfb-run -a -s "-screen 0 1920x1080x24 -dpi 96" bash -c '
     . tests/xwindow.sh
     start_window "$1/sumgrove"
-    xdotool mousemove --window "$wid" 40 50 click 1     # 开始练习
+    xdotool mousemove --window "$wid" $(fact start | tr , " ") click 1     # 开始练习
     sleep 3.2
     magick import -window "$wid" docs/screenshot.png
     kill "$pid"' _ "$build"
