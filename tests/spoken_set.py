@@ -82,7 +82,7 @@ def main():
     window = Window(find_app())
     subprocess.run(['xdotool', 'search', '--sync', '--onlyvisible', '--name', f'^{fact("title")}$',
                     'windowfocus', '--sync'], check=True)
-    speech.wait('第1题', 0, 'Orca never read the box the focus starts in')
+    speech.wait('第1题', 0, 'Orca never read the box the focus starts in', timeout=60)
     steps = []
 
     def step(name, mark):
