@@ -7,21 +7,12 @@ AT-SPI: one after Shift+Space, which switches the input method to full width,
 one after a stray pinyin letter that the pupil then deletes. Both boxes must
 hold plain characters only, and both rows be graded right."""
 
-import subprocess
-
-from screen_reader import RIGHT, Window, fact, fail, find_app, fresh, press, problem_of, wait_until
-
-TITLE = f'^{fact("title")}$'
-
-
-def xdotool(*args):
-    subprocess.run(['xdotool', *args], check=True)
+from screen_reader import RIGHT, Window, fail, find_app, focus_window, fresh, press, problem_of, wait_until, xdotool
 
 
 def main():
     window = Window(find_app())
-    # No window manager gives the window the keyboard: give it the X focus.
-    xdotool('search', '--sync', '--onlyvisible', '--name', TITLE, 'windowfocus', '--sync')
+    focus_window()
     press(window.start)
     wait_until(lambda: all(window.description(n) for n in range(1, 21)), 'no problems heard after 开始练习')
     # The two rows with the shortest answers: they leave room in the box for a typed space.

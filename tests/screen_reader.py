@@ -11,6 +11,7 @@ cannot change cannot be changed through AT-SPI."""
 
 import os
 import re
+import subprocess
 import sys
 import time
 
@@ -30,6 +31,15 @@ def fact(name):
             if line.startswith(name + ' '):
                 return line[len(name) + 1:].rstrip('\n')
     raise KeyError(name)
+
+
+def xdotool(*args):
+    subprocess.run(['xdotool', *args], check=True)
+
+
+def focus_window():
+    """No window manager gives the window the keyboard: give it the X focus."""
+    xdotool('search', '--sync', '--onlyvisible', '--name', f'^{fact("title")}$', 'windowfocus', '--sync')
 
 
 def fail(message):

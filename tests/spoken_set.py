@@ -12,12 +12,11 @@ numbers, not by Orca's."""
 
 import os
 import re
-import subprocess
 import time
 
 import pyatspi
 
-from screen_reader import WRONG, Window, fact, fail, find_app, fresh, problem_of, wait_until
+from screen_reader import WRONG, Window, fail, find_app, focus_window, fresh, problem_of, wait_until, xdotool
 
 TAB_ORDER = [2, 4, 5, 6, 7, 8, 9, 10, 3, 17, 11, 12, 16, 18, 15, 20, 13, 19, 14, 1]
 
@@ -59,11 +58,11 @@ class Speech:
 
 
 def key(*keys):
-    subprocess.run(['xdotool', 'key', '--delay', '120', *keys], check=True)
+    xdotool('key', '--delay', '120', *keys)
 
 
 def type_text(text):
-    subprocess.run(['xdotool', 'type', '--delay', '120', text], check=True)
+    xdotool('type', '--delay', '120', text)
 
 
 def number(n):
@@ -80,8 +79,7 @@ def heard_problem(description):
 def main():
     speech = Speech(os.environ['SPOKEN'])
     window = Window(find_app())
-    subprocess.run(['xdotool', 'search', '--sync', '--onlyvisible', '--name', f'^{fact("title")}$',
-                    'windowfocus', '--sync'], check=True)
+    focus_window()
     speech.wait('第1题', 0, 'Orca never read the box the focus starts in', timeout=60)
     steps = []
 
@@ -128,7 +126,7 @@ def main():
         key('alt')
         speech.wait('系统', mark, 'Alt did not take Orca to the 系统 menu')
         key('Down', 'Down', 'Return')
-        speech.wait(f'得分 ?{score}', mark, f'the score {score} was not heard')
+        speech.wait(f'得分 ?{number(score)}', mark, f'the score {score} was not heard')
         step(f'graded, {score}', mark)
         if speech.count(f'得分 ?{number(score)}', mark) != 1:
             fail(f'the score was heard more than once: {speech.lines(mark)}')
