@@ -23,11 +23,13 @@ start_orca() {
         >"$speech/modules/capture.conf"
     speech-dispatcher --run-single --timeout 0 --config-dir "$speech" --communication-method unix_socket \
         --socket-path "${SPEECHD_ADDRESS#unix_socket:}" --log-dir "$speech" >"$speech/server.log" 2>&1 &
-    at_exit "kill $! 2>/dev/null"
+    at_exit "stop $!"
     for _ in $(seq 50); do [ -S "${SPEECHD_ADDRESS#unix_socket:}" ] && break; sleep 0.1; done
     [ -S "${SPEECHD_ADDRESS#unix_socket:}" ] || fail "the speech server did not start: $(cat "$speech"/*.log)"
     # Orca with settings of its own, in the language a Chinese pupil's desktop speaks.
     LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8 LANGUAGE=zh_CN HOME=$XDG_RUNTIME_DIR XDG_CONFIG_HOME=$XDG_RUNTIME_DIR/config \
         XDG_DATA_HOME=$XDG_RUNTIME_DIR/data orca --replace >"$XDG_RUNTIME_DIR/orca.log" 2>&1 &
-    at_exit "kill $! 2>/dev/null"
+    # Orca ends before its speech server: asked to end, it says goodbye, and
+    # with the server gone it may never end (Orca 48).
+    at_exit "stop $!"
 }

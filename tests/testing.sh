@@ -26,6 +26,16 @@ at_exit_steps=()
 at_exit() { at_exit_steps=("$1" "${at_exit_steps[@]}"); }
 trap 'for step in "${at_exit_steps[@]}"; do eval "$step" || true; done' EXIT
 
+# Ends children of this shell and waits for them, as asked first, and for
+# good after five seconds: a client asked to end may hang on its way out.
+stop() {
+    kill "$@" 2>/dev/null || return 0
+    (sleep 5 && kill -KILL "$@") >/dev/null 2>&1 &
+    local guard=$!
+    wait "$@" 2>/dev/null || true
+    kill $guard 2>/dev/null || true
+}
+
 # A desktop session has a private runtime folder; without one Qt says so on stderr.
 private_runtime_dir() {
     XDG_RUNTIME_DIR=$(mktemp -d)
