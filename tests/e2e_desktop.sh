@@ -65,9 +65,9 @@ pid=$!
 # which asks every application for a bus of its own (GetApplicationBusAddress):
 # Qt lists that method and says it does not implement it, for any program;
 # that Qt 6.11 knows no event a screen reader subscribes to ("Subscription
-# string not handled", Orca's Window:Destroy:); and that a screen reader took longer than the 100 ms Qt 5 gives it to claim
-# a key (keyEventError, then its late answers find no key waiting): the key
-# then goes to the box all the same.
+# string not handled", Orca's Window:Destroy:); and that a screen reader took
+# longer than the 100 ms Qt 5 gives it to claim a key (keyEventError, then its
+# late answers find no key waiting): the key then goes to the box all the same.
 said=$(grep -v -e 'GetApplicationBusAddress' -e 'QSpiApplication::keyEventError' \
            -e 'QSpiApplication::notifyKeyboardListenerCallback with no queued key' \
            -e 'qt.accessibility.atspi: Subscription string not handled' "$errlog" || true)

@@ -41,7 +41,7 @@ for options in '--backend=x11 --renderer=pixman' '--backend=x11-backend.so --use
         sleep 0.1
     done
     [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
-    kill $weston_pid 2>/dev/null && wait $weston_pid || true
+    stop $weston_pid
 done
 [ -S "$XDG_RUNTIME_DIR/$socket" ] || fail "Weston did not start: $(cat "$out/weston.log")"
 # Skipped only where Qt has no Wayland plugin: one it has must come up.
