@@ -69,27 +69,42 @@ bool WebPage::eventFilter(QObject *, QEvent *event)
 
 void WebPage::start()
 {
+    // In the order a pupil works: 开始练习, the score and the clock, the
+    // answer boxes in the order Tab walks them, then the button that grades
+    // them, which Tab reaches from the last box.
+    std::vector<Element> last;
     for (QToolBar *bar : m_window->findChildren<QToolBar *>()) {
         for (QAction *action : bar->actions()) {
-            if (QWidget *button = bar->widgetForAction(action); button && !action->isSeparator())
-                m_elements.push_back({button, "button"});
+            QWidget *button = bar->widgetForAction(action);
+            if (button && !action->isSeparator())
+                (action->objectName() == QLatin1String("actionSend") ? last : m_elements).push_back({button, "button"});
         }
     }
     m_elements.push_back({m_window->findChild<QLabel *>(QStringLiteral("labelScore")), "status"});
     m_elements.push_back({m_window->findChild<QTimeEdit *>(QStringLiteral("timeEdit")), "timer"});
-    // The answer boxes, in the order Tab walks them.
-    for (QWidget *widget = m_window->nextInFocusChain(); widget != m_window; widget = widget->nextInFocusChain()) {
+    // From the box the focus starts in, as Tab walks them from there.
+    QWidget *const first = m_window->focusWidget() ? m_window->focusWidget() : m_window;
+    QWidget *widget = first;
+    do {
         if (qobject_cast<QLineEdit *>(widget) && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
             m_elements.push_back({widget, "field"});
-    }
+        widget = widget->nextInFocusChain();
+    } while (widget != first);
+    m_elements.insert(m_elements.end(), last.begin(), last.end());
     QAccessible::installUpdateHandler(&WebPage::updated);
     show();
 }
 
-void WebPage::updated(QAccessibleEvent *)
+void WebPage::updated(QAccessibleEvent *event)
 {
-    if (thePage)
-        thePage->showSoon();
+    if (!thePage)
+        return;
+    // Each grading's notice (Announcer), which the page's score tells again
+    // even where the score stayed the same.
+    QAccessibleInterface *interface = event->accessibleInterface();
+    if (event->type() == QAccessible::ObjectShow && interface && interface->role() == QAccessible::Notification)
+        ++thePage->m_notices;
+    thePage->showSoon();
 }
 
 // Once for everything that changed in one pass of the event loop: a new set
@@ -121,6 +136,7 @@ void WebPage::show()
         state.set("value", interface->text(QAccessible::Value).toStdString());
         state.set("readOnly", bool(interface->state().readOnly));
         state.set("focused", bool(interface->state().focused));
+        state.set("notices", m_notices);
         state.set("x", place.x());
         state.set("y", place.y());
         state.set("width", place.width());
@@ -143,10 +159,12 @@ void WebPage::press(int element)
         doAction(thePage->widget(element, "button"), QAccessibleActionInterface::pressAction());
 }
 
+// As Tab brings the focus to a box on the desktop, the box selecting what it
+// holds; a box that has the focus already keeps its caret.
 void WebPage::focus(int element)
 {
-    if (thePage)
-        doAction(thePage->widget(element, "field"), QAccessibleActionInterface::setFocusAction());
+    if (QWidget *box = thePage ? thePage->widget(element, "field") : nullptr; box && !box->hasFocus())
+        box->setFocus(Qt::TabFocusReason);
 }
 
 void WebPage::type(int element, const QString &text)

@@ -59,6 +59,7 @@ private:
     QMainWindow *m_window;
     std::vector<Element> m_elements;
     bool m_showing = false; // a show() is on its way
+    int m_notices = 0; // how many the program has announced
 };
 
 #endif // SUMGROVE_WEBPAGE_H
