@@ -37,9 +37,10 @@ def xdotool(*args):
     subprocess.run(['xdotool', *args], check=True)
 
 
-def focus_window():
+def focus_window(title=None):
     """No window manager gives the window the keyboard: give it the X focus."""
-    xdotool('search', '--sync', '--onlyvisible', '--name', f'^{fact("title")}$', 'windowfocus', '--sync')
+    title = re.escape(title) if title else fact('title')
+    xdotool('search', '--sync', '--onlyvisible', '--name', f'^{title}$', 'windowfocus', '--sync')
 
 
 def fail(message):
@@ -47,15 +48,16 @@ def fail(message):
     sys.exit(1)
 
 
-def find_app(timeout=120):
-    """The program once it is on the accessibility bus with its whole form.
-    Emulated on a busy machine that can take a minute: wait for it, not for time."""
+def find_app(timeout=120, name=APP):
+    """The program (or the browser of its page) once it is on the accessibility
+    bus with its whole form. Emulated on a busy machine that can take a
+    minute: wait for it, not for time."""
     end = time.time() + timeout
     while time.time() < end:
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
-            if app is not None and app.name == APP and \
+            if app is not None and app.name == name and \
                     sum(re.fullmatch(r'第\d+题', n.name or '') is not None for n in nodes(app)) == 20:
                 return app
         time.sleep(0.5)
