@@ -28,7 +28,6 @@ if [ -n "${QT_LIBRARY:-}" ]; then
 fi
 
 shoot() { magick import -window "$wid" "$out/$1.png"; }
-click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; }
 play_set
 
 # The keyboard route to the two actions, which have no shortcuts: tap Alt, then

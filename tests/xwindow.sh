@@ -46,6 +46,9 @@ start_window() { # command... ; sets pid, wid, X, Y, WIDTH, HEIGHT; stderr to $e
     echo "window $wid: ${WIDTH}x${HEIGHT} at $X,$Y"
 }
 
+# A pointer click at X,Y of the window's inside.
+click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; }
+
 close_window() {
     "$xclose" "$wid"
     timeout 10 tail --pid="$pid" -f /dev/null || fail "still running after close"
