@@ -16,9 +16,10 @@ node "$(dirname "$0")/../tools/webpage.mjs" "$folder" 0 >"$XDG_RUNTIME_DIR/serve
 at_exit "stop $!"
 for _ in $(seq 100); do grep -q http "$XDG_RUNTIME_DIR/server.txt" && break; sleep 0.1; done
 url=$(grep -o 'http://[^ ]*' "$XDG_RUNTIME_DIR/server.txt") || fail "the page was not served"
-"${CHROMIUM:-chromium}" --app="$url" --force-renderer-accessibility --no-sandbox --no-first-run \
+# In Chinese, as a pupil's desktop speaks (and offering no translation).
+LANGUAGE=zh_CN LANG=zh_CN.UTF-8 "${CHROMIUM:-chromium}" --app="$url" --force-renderer-accessibility --no-sandbox --no-first-run \
     --user-data-dir="$XDG_RUNTIME_DIR/chromium" --password-store=basic --disable-background-networking \
-    --disable-component-update --disable-sync --enable-unsafe-swiftshader --lang=zh-CN \
+    --disable-component-update --disable-sync --enable-unsafe-swiftshader \
     --window-position=0,0 --window-size=1100,800 &
 at_exit "stop $!"
 wait $!

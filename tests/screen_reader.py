@@ -37,10 +37,17 @@ def xdotool(*args):
     subprocess.run(['xdotool', *args], check=True)
 
 
-def focus_window(title=None):
-    """No window manager gives the window the keyboard: give it the X focus."""
+def focus_window(title=None, timeout=60):
+    """No window manager gives the window the keyboard: give it the X focus.
+    xdotool gives up at an X error, as when a window goes while it looks at it
+    (a browser makes and drops some as it starts): it is asked again."""
     title = re.escape(title) if title else fact('title')
-    xdotool('search', '--sync', '--onlyvisible', '--name', f'^{title}$', 'windowfocus', '--sync')
+    end = time.time() + timeout
+    while subprocess.run(['xdotool', 'search', '--sync', '--onlyvisible', '--name', f'^{title}$',
+                          'windowfocus', '--sync'], stderr=subprocess.DEVNULL).returncode != 0:
+        if time.time() > end:
+            fail(f'no window titled {title} took the focus')
+        time.sleep(0.2)
 
 
 def fail(message):

@@ -24,9 +24,11 @@ WRONG_ROW = 14  # the last field Tab reaches
 
 def main():
     speech = Speech(os.environ['SPOKEN'])
+    # The browser's window has the keyboard as the page opens, as a desktop
+    # gives it to a window it opens.
+    focus_window('数学练习题')
     find_app(name='Chromium')  # the page's fields on the accessibility bus
-    focus_window('数学练习题')  # the browser's window, named by the page
-    speech.wait('第1题', 0, 'the focus did not start on row 1\'s field', timeout=60)
+    speech.wait('第1题', 0, 'the focus did not start on row 1\'s field', timeout=120)
     speech.settle()
     steps = [('opened', speech.lines())]
 
