@@ -12,13 +12,13 @@ digits typed reached the boxes."""
 import os
 import re
 
-from screen_reader import WRONG, fail, find_app, focus_window
+from screen_reader import WRONG, fail, find_app, focus_window, problem_of
 from spoken_set import TAB_ORDER, Speech, key, number, type_text
 
 # The problem as the speech server reads it out: two numbers, the operator as
-# a word, then "=".
+# a word (乘号, 除号: the first character says which), then "=".
 HEARD = re.compile(r'(?<!\d)(\d+)\D*?(加|减|乘|除)\D*?(\d+)\D*等于')
-WORKED = {'加': lambda a, b: a + b, '减': lambda a, b: a - b, '乘': lambda a, b: a * b, '除': lambda a, b: a // b}
+SYMBOL_OF = {'加': '+', '减': '-', '乘': '×', '除': '÷'}
 WRONG_ROW = 14  # the last field Tab reaches
 
 
@@ -67,7 +67,7 @@ def main():
         if n in (1, 2):
             step(f'Tab to row {n}', mark)
         a, operator, b = problems[0]
-        typed[n] = WORKED[operator](int(a), int(b)) + (1 if n == WRONG_ROW else 0)
+        typed[n] = problem_of(f'{a} {SYMBOL_OF[operator]} {b} =') + (1 if n == WRONG_ROW else 0)
         type_text(str(typed[n]))
         speech.settle(quiet=0.5)  # a pupil hears the digits out before going on
 
